@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace tw {
+
+// The eight string values kept under the program's per-user key.
+namespace setting {
+inline const QString Units = QStringLiteral("Units");
+inline const QString Program = QStringLiteral("Program");
+inline const QString ManualCopperWeight = QStringLiteral("Manual_Copper_Weight");
+inline const QString IpcVersion = QStringLiteral("IPC_Version");
+inline const QString ConductorReduction = QStringLiteral("Conductor_Reduction");
+inline const QString Derating = QStringLiteral("Derating");
+inline const QString ViaHeightEnable = QStringLiteral("Via_Height_Enable");
+inline const QString RegistryStatus = QStringLiteral("Registry_Status");
+} // namespace setting
+
+// Per-user store of named string values. A failed write leaves the stored value as it was and
+// is reported only through the return value; callers go on regardless.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // False when the key has never been created (first run without an installer).
+    virtual bool keyExists() const = 0;
+    // Empty when the value is missing or not a string.
+    virtual std::optional<QString> read(const QString &name) const = 0;
+    virtual bool write(const QString &name, const QString &value) = 0;
+};
+
+// The platform's native per-user store: organisation "Korvane, Inc.", application
+// "Tracewright". On Windows this is the registry key Software\Korvane, Inc.\Tracewright.
+class NativeSettingsStore final : public SettingsStore {
+public:
+    NativeSettingsStore();
+    // A store in an explicit file, for tests and benchmarks.
+    explicit NativeSettingsStore(const QString &iniFile);
+    ~NativeSettingsStore() override;
+
+    bool keyExists() const override;
+    std::optional<QString> read(const QString &name) const override;
+    bool write(const QString &name, const QString &value) override;
+    QString location() const;
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace tw
