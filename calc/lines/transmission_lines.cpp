@@ -156,8 +156,6 @@ OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double
     const double beta = s / b - t / (2.0 * b);
     const double gamma = 1.0 - t / b;
     const double x = t <= w ? t / w : w / t;
-    r.b = b;
-    r.s = s;
 
     double z = 0.0;
     if (r.mode == OffsetStriplineMode::Narrow) {
@@ -192,6 +190,8 @@ OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double
         return r;
     }
     r.valid = true;
+    r.b = b;
+    r.s = s;
     r.z = z;
     return r;
 }

@@ -80,7 +80,7 @@ struct OffsetStriplineResult {
 
 // Narrow below W/(H1 + H2) = 0.35, Wide from there on. The wide form has no value for a
 // conductor as thick as it is wide, nor for T = 0; the narrow one none where its
-// argument X does not exceed 1.
+// argument X does not exceed 1. The mode is reported even then, once H1 + H2 > 0.
 OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double t, double er);
 
 struct CoplanarResult {
