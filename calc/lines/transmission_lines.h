@@ -80,7 +80,8 @@ struct OffsetStriplineResult {
 
 // Narrow below W/(H1 + H2) = 0.35, Wide from there on. The wide form has no value for a
 // conductor as thick as it is wide, nor for T = 0; the narrow one none where its
-// argument X does not exceed 1. The mode is reported even then, once H1 + H2 > 0.
+// argument X does not exceed 1; the mode is still reported then. Needs W, H1 + H2, er > 0
+// and T >= 0 for either.
 OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double t, double er);
 
 struct CoplanarResult {
