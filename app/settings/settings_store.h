@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <QList>
+
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QSettings;
 
@@ -31,6 +34,9 @@ public:
     // Empty when the value is missing or not a string.
     virtual std::optional<QString> read(const QString &name) const = 0;
     virtual bool write(const QString &name, const QString &value) = 0;
+    // Writes every value or, on failure, puts back what was there and returns false. This
+    // fallback restores value by value; stores that can write in one step override it.
+    virtual bool writeAll(const QList<std::pair<QString, QString>> &values);
 };
 
 // The platform's native per-user store: organisation "Korvane, Inc.", application
@@ -45,10 +51,14 @@ public:
     bool keyExists() const override;
     std::optional<QString> read(const QString &name) const override;
     bool write(const QString &name, const QString &value) override;
+    bool writeAll(const QList<std::pair<QString, QString>> &values) override;
     QString location() const;
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    // A fresh handle per operation: its status reports only that operation's errors.
+    std::unique_ptr<QSettings> open() const;
+
+    QString iniFile_; // empty for the native store
 };
 
 } // namespace tw
