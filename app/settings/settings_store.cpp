@@ -10,10 +10,14 @@ namespace tw {
 namespace {
 
 const std::array<const QString *, 8> allNames = {
-    &setting::Units,           &setting::Program,
-    &setting::ManualCopperWeight, &setting::IpcVersion,
-    &setting::ConductorReduction, &setting::Derating,
-    &setting::ViaHeightEnable, &setting::RegistryStatus,
+    &setting::Units,
+    &setting::Program,
+    &setting::ManualCopperWeight,
+    &setting::IpcVersion,
+    &setting::ConductorReduction,
+    &setting::Derating,
+    &setting::ViaHeightEnable,
+    &setting::RegistryStatus,
 };
 
 struct Previous {
@@ -24,8 +28,7 @@ struct Previous {
 
 } // namespace
 
-bool SettingsStore::writeAll(const QList<std::pair<QString, QString>> &values)
-{
+bool SettingsStore::writeAll(const QList<std::pair<QString, QString>> &values) {
     QList<std::pair<QString, std::optional<QString>>> written;
     for (const auto &[name, value] : values) {
         const std::optional<QString> old = read(name);
@@ -49,8 +52,7 @@ NativeSettingsStore::NativeSettingsStore(const QString &iniFile) : iniFile_(iniF
 
 NativeSettingsStore::~NativeSettingsStore() = default;
 
-std::unique_ptr<QSettings> NativeSettingsStore::open() const
-{
+std::unique_ptr<QSettings> NativeSettingsStore::open() const {
     std::unique_ptr<QSettings> settings;
     if (iniFile_.isEmpty()) {
         settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -65,8 +67,7 @@ std::unique_ptr<QSettings> NativeSettingsStore::open() const
     return settings;
 }
 
-bool NativeSettingsStore::keyExists() const
-{
+bool NativeSettingsStore::keyExists() const {
     const std::unique_ptr<QSettings> settings = open();
     for (const QString *name : allNames) {
         if (settings->contains(*name))
@@ -75,8 +76,7 @@ bool NativeSettingsStore::keyExists() const
     return false;
 }
 
-std::optional<QString> NativeSettingsStore::read(const QString &name) const
-{
+std::optional<QString> NativeSettingsStore::read(const QString &name) const {
     const QVariant value = open()->value(name);
     // A damaged serialised string comes back as a null string, unlike a stored empty one.
     if (value.typeId() != QMetaType::QString || value.toString().isNull())
@@ -84,13 +84,11 @@ std::optional<QString> NativeSettingsStore::read(const QString &name) const
     return value.toString();
 }
 
-bool NativeSettingsStore::write(const QString &name, const QString &value)
-{
+bool NativeSettingsStore::write(const QString &name, const QString &value) {
     return writeAll({{name, value}});
 }
 
-bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &values)
-{
+bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &values) {
     const std::unique_ptr<QSettings> settings = open();
     const bool damaged = settings->status() == QSettings::FormatError;
 
@@ -122,8 +120,7 @@ bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &val
     return false;
 }
 
-QString NativeSettingsStore::location() const
-{
+QString NativeSettingsStore::location() const {
     return open()->fileName();
 }
 

@@ -13,20 +13,22 @@ namespace setting = tw::setting;
 
 namespace {
 
-const QStringList allNames = {setting::Units,           setting::Program,
-                              setting::ManualCopperWeight, setting::IpcVersion,
-                              setting::ConductorReduction, setting::Derating,
-                              setting::ViaHeightEnable,   setting::RegistryStatus};
+const QStringList allNames = {setting::Units,
+                              setting::Program,
+                              setting::ManualCopperWeight,
+                              setting::IpcVersion,
+                              setting::ConductorReduction,
+                              setting::Derating,
+                              setting::ViaHeightEnable,
+                              setting::RegistryStatus};
 
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
+void writeRaw(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readRaw(const QString &path)
-{
+QByteArray readRaw(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -35,14 +37,12 @@ QByteArray readRaw(const QString &path)
 class FailingStore final : public tw::SettingsStore {
 public:
     bool keyExists() const override { return !values.isEmpty(); }
-    std::optional<QString> read(const QString &name) const override
-    {
+    std::optional<QString> read(const QString &name) const override {
         if (!values.contains(name))
             return std::nullopt;
         return values.value(name);
     }
-    bool write(const QString &name, const QString &value) override
-    {
+    bool write(const QString &name, const QString &value) override {
         if (name == failOn)
             return false;
         values.insert(name, value);
@@ -59,8 +59,7 @@ class TestSettingsStore : public QObject {
     Q_OBJECT
 
 private slots:
-    void emptyStoreHoldsNothing()
-    {
+    void emptyStoreHoldsNothing() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         NativeSettingsStore store(path);
@@ -71,8 +70,7 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void valuesPersistAtTopLevel()
-    {
+    void valuesPersistAtTopLevel() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         {
@@ -93,8 +91,7 @@ private slots:
         QCOMPARE(raw.childKeys().size(), allNames.size());
     }
 
-    void keyExists_data()
-    {
+    void keyExists_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("exists");
         QTest::newRow("one known value") << QByteArray("[General]\nDerating=0\n") << true;
@@ -104,8 +101,7 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << false;
     }
 
-    void keyExists()
-    {
+    void keyExists() {
         QFETCH(QByteArray, content);
         QFETCH(bool, exists);
         QTemporaryDir dir;
@@ -114,15 +110,14 @@ private slots:
         QCOMPARE(NativeSettingsStore(path).keyExists(), exists);
     }
 
-    void corruptValueReadsAsMissing_data()
-    {
+    void corruptValueReadsAsMissing_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("byte array") << QByteArray("[General]\nUnits=@ByteArray(1)\nProgram=3\n");
         QTest::newRow("list") << QByteArray("[General]\nUnits=1, 2\nProgram=3\n");
         QTest::newRow("integer") << QByteArray(
             "[General]\nUnits=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\nProgram=3\n");
-        QTest::newRow("unknown type") << QByteArray(
-            "[General]\nUnits=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5ff)\nProgram=3\n");
+        QTest::newRow("unknown type")
+            << QByteArray("[General]\nUnits=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5ff)\nProgram=3\n");
         QTest::newRow("string longer than its data") << QByteArray(
             "[General]\nUnits=@Variant(\\0\\0\\0\\n\\x7f\\xff\\xff\\xf0\\0\\x31)\nProgram=3\n");
         QTest::newRow("invalid") << QByteArray("[General]\nUnits=@Invalid()\nProgram=3\n");
@@ -133,8 +128,7 @@ private slots:
     }
 
     // A damaged value never crashes, never passes for a string, and can be overwritten.
-    void corruptValueReadsAsMissing()
-    {
+    void corruptValueReadsAsMissing() {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
@@ -150,8 +144,7 @@ private slots:
         QCOMPARE(reopened.read(setting::Program), QStringLiteral("3"));
     }
 
-    void failedWriteKeepsOldValue_data()
-    {
+    void failedWriteKeepsOldValue_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("readOnly");
@@ -164,8 +157,7 @@ private slots:
             << longName << QByteArray("[General\nUnits=0\n[General]\nProgram=4\n") << false;
     }
 
-    void failedWriteKeepsOldValue()
-    {
+    void failedWriteKeepsOldValue() {
         QFETCH(QString, fileName);
         QFETCH(QByteArray, content);
         QFETCH(bool, readOnly);
@@ -182,8 +174,8 @@ private slots:
 
         NativeSettingsStore store(path);
         QVERIFY(!store.write(setting::Units, QStringLiteral("1")));
-        QVERIFY(!store.writeAll({{setting::Program, QStringLiteral("7")},
-                                 {setting::Derating, QStringLiteral("1")}}));
+        QVERIFY(!store.writeAll(
+            {{setting::Program, QStringLiteral("7")}, {setting::Derating, QStringLiteral("1")}}));
 
         const auto unchanged = [](const NativeSettingsStore &s) {
             return s.read(setting::Units) == QStringLiteral("0") &&
@@ -193,13 +185,12 @@ private slots:
         QVERIFY(unchanged(NativeSettingsStore(path)));
         QCOMPARE(readRaw(path), content);
         if (readOnly)
-            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                          QFile::ExeOwner));
+            QVERIFY(QFile::setPermissions(dir.path(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     // A failure is reported for that write only: once the place can be written, writes succeed.
-    void writeRecoversAfterFailure()
-    {
+    void writeRecoversAfterFailure() {
         QTemporaryDir dir;
         const QString blocker = dir.filePath(QStringLiteral("config"));
         writeRaw(blocker, "not a directory");
@@ -216,10 +207,10 @@ private slots:
         QCOMPARE(NativeSettingsStore(path).read(setting::Units), std::nullopt);
     }
 
-    void genericBatchWriteRestoresOnFailure()
-    {
+    void genericBatchWriteRestoresOnFailure() {
         FailingStore store;
-        store.values = {{setting::Units, QStringLiteral("0")}, {setting::Program, QStringLiteral("9")}};
+        store.values = {{setting::Units, QStringLiteral("0")},
+                        {setting::Program, QStringLiteral("9")}};
         store.failOn = setting::Derating;
         QVERIFY(!store.writeAll({{setting::Units, QStringLiteral("1")},
                                  {setting::Program, QStringLiteral("2")},
@@ -228,8 +219,8 @@ private slots:
         QCOMPARE(store.values.value(setting::Program), QStringLiteral("9"));
 
         store.failOn.clear();
-        QVERIFY(store.writeAll({{setting::Units, QStringLiteral("1")},
-                                {setting::Derating, QStringLiteral("1")}}));
+        QVERIFY(store.writeAll(
+            {{setting::Units, QStringLiteral("1")}, {setting::Derating, QStringLiteral("1")}}));
         QCOMPARE(store.values.value(setting::Units), QStringLiteral("1"));
         QCOMPARE(store.values.value(setting::Derating), QStringLiteral("1"));
     }
