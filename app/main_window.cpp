@@ -1,0 +1,348 @@
+#include "app/main_window.h"
+
+#include "app/calculator_table.h"
+#include "app/settings/registry_install_dialog.h"
+#include "app/settings/settings_store.h"
+#include "app/settings/splash.h"
+#include "ui/errors.h"
+#include "ui/event_guard.h"
+#include "ui/messages.h"
+#include "ui/result_text.h"
+
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tw {
+
+namespace {
+const char *const makerAddress = "www.korvane.com";
+}
+
+TForm1::TForm1(Services services, StartOptions start)
+    : services_(std::move(services)), start_(start)
+{
+    setObjectName("TForm1");
+    setWindowTitle(QStringLiteral("Korvane, Inc. - Tracewright V7.06 - ") + makerAddress);
+    setErrorDisplay(&services_.messages);
+
+    context_.decimalMode = start_.decimalMode;
+    context_.messages = &services_.messages;
+    context_.unitSystem = [this] { return unitSystem(); };
+    context_.activeCalculator = [this] { return ActiveCalculator; };
+    context_.tabIndex = [this] { return TabControl1->tabIndex(); };
+    context_.recalculate = [this] { Button1Click(); };
+
+    auto *central = new QWidget(this);
+    central->setObjectName("central");
+    setCentralWidget(central);
+    auto *page = new QVBoxLayout(central);
+    page->setContentsMargins(4, 4, 4, 0);
+    page->setSpacing(0);
+
+    QStringList tabs;
+    for (const CalculatorRow &row : calculatorTable())
+        tabs << row.tabCaption;
+    TabControl1 = new TabControl(central, "TabControl1", tabs, 7);
+    page->addWidget(TabControl1);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName("Panel1");
+    page->addWidget(Panel1, 1);
+    auto *panels = new QHBoxLayout(Panel1);
+    panels->setContentsMargins(0, 4, 0, 0);
+
+    auto *calculatorArea = new QVBoxLayout;
+    panels->addLayout(calculatorArea, 1);
+    options_ = std::make_unique<OptionsPanel>(Panel1, context_);
+    context_.options = options_.get();
+    info_ = std::make_unique<InfoPanel>(Panel1);
+
+    for (int i = 0; i < CalculatorCount; ++i) {
+        calculators_[static_cast<std::size_t>(i)] = createCalculator(i, Panel1, context_);
+        QGroupBox *box = calculators_[static_cast<std::size_t>(i)]->groupBox();
+        calculatorArea->addWidget(box);
+        box->setVisible(i == 0);
+    }
+
+    RadioGroup6 = new RadioGroup(Panel1, "RadioGroup6", " Units ", {"Imperial", "Metric"}, 0, 2);
+    setHint(RadioGroup6, "Switch between imperial units and metric units.");
+    Label165 = makeLabel(Panel1, "Label165", "Label165");
+    Label165->hide();
+    Label301 = new ClickLabel(Panel1, "Label301", "Registry Error!");
+    Label301->setStyleSheet("color: red; font-weight: bold;");
+    Label301->hide();
+
+    auto *side = new QVBoxLayout;
+    side->setSpacing(2);
+    side->addWidget(options_->widget());
+    side->addWidget(RadioGroup6);
+    side->addWidget(info_->widget());
+    side->addWidget(Label301);
+    side->addStretch(1);
+    auto *sideWidget = new QWidget(Panel1);
+    sideWidget->setLayout(side);
+    sideWidget->setFixedWidth(300);
+    panels->addWidget(sideWidget);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = makeLabel(StatusBar1, "StatusBar1Panel0", QString());
+    StatusPanel0->setMinimumWidth(650);
+    StatusPanel1 = makeLabel(StatusBar1, "StatusBar1Panel1", QString());
+    StatusPanel1->setStyleSheet("color: red;");
+    StatusBar1->addWidget(StatusPanel0);
+    StatusBar1->addWidget(StatusPanel1, 1);
+    setStatusBar(StatusBar1);
+
+    buildMenus();
+
+    TabControl1->onChange = [this] { TabControl1Change(); };
+    options_->RadioGroup3->onClick = [this] { RadioGroup3Click(); };
+    RadioGroup6->onClick = [this] { RadioGroup6Click(); };
+    Label301->onClick = [this] { Label301Click(); };
+    auto recalculate = [this] { Button1Click(); };
+    info_->Edit227->onEnter = recalculate;
+    info_->UpDown6->onChanging = recalculate;
+    info_->UpDown6->onClick = recalculate;
+
+    options_->declareUnits(units_);
+    for (auto &calculator : calculators_)
+        calculator->declareUnits(units_);
+
+    // The dialogs exist from the start: start-up writes the stored options into them.
+    form4_ = new TForm4(*this, services_.clock);
+    form6_ = new TForm6(services_.settings, services_.desktop, this);
+    form6_->setTarget(this);
+    context_.programOptions = form6_;
+    connect(form6_, &QDialog::rejected, this, [this] { setEnabled(true); });
+    form8_ = new TForm8(services_.settings, services_.messages, services_.exitProgram, this);
+
+    setFixedSize(959, 757 + menuBar()->sizeHint().height() + StatusBar1->sizeHint().height());
+}
+
+TForm1::~TForm1()
+{
+    setErrorDisplay(nullptr);
+    delete form4_;
+}
+
+void TForm1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    QMenu *file = bar->addMenu("&File");
+    file->setObjectName("F1");
+    Exit1 = file->addAction("&Exit");
+    Exit1->setObjectName("Exit1");
+    connect(Exit1, &QAction::triggered, this, [this] { guardEvent([this] { Exit1Click(); }); });
+
+    QMenu *function = bar->addMenu("&Program Function");
+    function->setObjectName("Function1");
+    for (const CalculatorRow &row : calculatorTable()) {
+        QAction *item = function->addAction(row.menuCaption);
+        item->setObjectName(row.menuItem);
+        const int index = row.index;
+        connect(item, &QAction::triggered, this,
+                [this, index] { guardEvent([this, index] { configureCalculator(index); }); });
+        menuItems[static_cast<std::size_t>(index)] = item;
+    }
+
+    QMenu *tools = bar->addMenu("&Tools");
+    tools->setObjectName("ool1");
+    CopperWeight1 = tools->addAction("&Program Options");
+    CopperWeight1->setObjectName("CopperWeight1");
+    connect(CopperWeight1, &QAction::triggered, this,
+            [this] { guardEvent([this] { CopperWeight1Click(); }); });
+
+    QMenu *help = bar->addMenu("&Help");
+    help->setObjectName("Help1");
+    ReinstallRegistryKeys1 = help->addAction("Re&install Registry Keys");
+    ReinstallRegistryKeys1->setObjectName("ReinstallRegistryKeys1");
+    connect(ReinstallRegistryKeys1, &QAction::triggered, this,
+            [this] { guardEvent([this] { ReinstallRegistryKeys1Click(); }); });
+}
+
+UnitSystem TForm1::unitSystem() const
+{
+    return RadioGroup6->itemIndex() == 1 ? UnitSystem::Metric : UnitSystem::Imperial;
+}
+
+bool TForm1::event(QEvent *event)
+{
+    // The hint of the control under the mouse goes to the first status panel.
+    if (event->type() == QEvent::StatusTip) {
+        StatusPanel0->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (started_)
+        return;
+    started_ = true;
+    QTimer::singleShot(0, this, [this] { guardEvent([this] { Button3Click(); }); });
+}
+
+void TForm1::Button1Click()
+{
+    for (auto &calculator : calculators_)
+        calculator->prepareRecalculation();
+    options_->CheckTempRise();
+    options_->CheckAmbientTemp();
+    options_->UpdateConductorTemp(info_->Label27, info_->Label28);
+
+    bool exceeded = false;
+    if (options_->Edit66->text() != QStringLiteral("N/A")) {
+        context_.MaterialTemp = context_.parse(options_->Edit66->text());
+        exceeded = context_.TempRise + context_.AmbientTemp > context_.MaterialTemp;
+    }
+    StatusPanel1->setText(exceeded ? QStringLiteral("WARNING! Material temperature exceeded!")
+                                   : QString());
+    for (auto &calculator : calculators_)
+        calculator->showMaterialWarning(exceeded);
+
+    if (ActiveCalculator < 0 || ActiveCalculator >= CalculatorCount)
+        return;
+    clearFloatFaults();
+    calculator(ActiveCalculator).compute();
+}
+
+void TForm1::Button3Click() { runStartUp(*this, *form4_, services_.clock); }
+
+void TForm1::TabControl1Change()
+{
+    const int tab = TabControl1->tabIndex();
+    if (tab == 3)
+        options_->RadioGroup3->setItems({});
+    configureCalculator(tab);
+}
+
+void TForm1::configureCalculator(int index)
+{
+    const CalculatorRow &row = calculatorTable().at(static_cast<std::size_t>(index));
+    Calculator &active = calculator(index);
+
+    ActiveCalculator = index;
+    active.configureLeading();
+
+    info_->showOhmsLawLines(index == 18);
+    info_->Label55->setText(row.label55);
+    info_->Label23->setText("Conductor Temperature");
+
+    RadioGroup *layer = options_->RadioGroup3;
+    layer->setTitle(row.layer.caption);
+    layer->setMinimumHeight(row.layer.enlarged ? 90 : 0);
+
+    options_->Button1->setEnabled(true);
+    info_->setNotApplicable(row.notApplicable);
+
+    options_->applyEnables(row.options);
+    RadioGroup6->setEnabled(row.unitsEnabled);
+
+    for (int i = 0; i < CalculatorCount; ++i)
+        calculator(i).groupBox()->setVisible(i == index);
+
+    info_->Edit227->setEnabled(row.viaCount);
+    info_->UpDown6->setEnabled(row.viaCount);
+
+    TabControl1->setTabIndex(index);
+
+    // Copper typed by hand shows its boxes on every calculator that reads copper weights, so no
+    // result comes from boxes the user cannot see.
+    if (form6_->manualCopperWeight())
+        applyManualCopperLayout(index, row.layer.preset);
+
+    layer->setItems(row.layer.items);
+    setHint(layer, layer->toolTip());
+    if (row.layer.preset >= 0)
+        layer->setItemIndex(row.layer.preset);
+
+    if (row.notApplicable & tw::Label27) {
+        info_->Label27->setText("N/A");
+        info_->Label28->setText("N/A");
+    }
+    active.configureTrailing();
+
+    services_.settings.write(setting::Program, QString::number(index));
+    Button1Click();
+}
+
+void TForm1::applyManualCopperLayout(int tab, int layerIndex)
+{
+    if (!manualCopperApplies(tab))
+        return;
+    options_->showManualCopper(true);
+    const ManualCopperEnables enables = manualCopperEnables(tab, layerIndex);
+    options_->setManualCopperEnabled(enables.base, enables.plating);
+}
+
+void TForm1::RadioGroup3Click()
+{
+    const int tab = TabControl1->tabIndex();
+    const int item = options_->RadioGroup3->itemIndex();
+    calculator(tab).layerSelected(item);
+    if (options_->manualCopperShown())
+        applyManualCopperLayout(tab, item);
+    Button1Click();
+}
+
+void TForm1::RadioGroup6Click()
+{
+    const UnitSystem to = unitSystem();
+    try {
+        units_.convert(to, context_.decimalMode);
+    } catch (const ConversionError &) {
+        // Nothing was converted: the selector goes back to the system the boxes are still in.
+        RadioGroup6->setItemIndexSilently(static_cast<int>(unitsShown_));
+        throw;
+    }
+    unitsShown_ = to;
+    options_->reloadCopperLists(to);
+    for (auto &calculator : calculators_)
+        calculator->unitsSwitched();
+    services_.settings.write(setting::Units, to == UnitSystem::Metric ? "1" : "0");
+    Button1Click();
+}
+
+void TForm1::Exit1Click() { services_.exitProgram(0); }
+
+void TForm1::CopperWeight1Click()
+{
+    setEnabled(false);
+    form6_->show();
+}
+
+void TForm1::ReinstallRegistryKeys1Click() { form8_->show(); }
+
+void TForm1::Label301Click() { form8_->show(); }
+
+void TForm1::ipcVersionChanged(int version)
+{
+    calculator(0).applyIpcVersion(version);
+    calculator(1).applyIpcVersion(version);
+}
+
+void TForm1::etchFactorChanged(int etchFactor) { calculator(1).applyEtchFactor(etchFactor); }
+
+void TForm1::manualCopperChanged(bool manual)
+{
+    const int tab = TabControl1->tabIndex();
+    if (!manual) {
+        options_->showManualCopper(false);
+        return;
+    }
+    if (!manualCopperApplies(tab))
+        return;
+    applyManualCopperLayout(tab, options_->RadioGroup3->itemIndex());
+    options_->presetManualCopper(unitSystem());
+}
+
+} // namespace tw

@@ -1,0 +1,74 @@
+#include "ui/units.h"
+
+#include "ui/controls.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace tw {
+
+double convertQuantity(double value, Quantity quantity, UnitSystem to)
+{
+    const bool toMetric = to == UnitSystem::Metric;
+    switch (quantity) {
+    case Quantity::Length:
+        return toMetric ? value * 25.4 * 0.001 : value * 0.03937007874015748 * 1000;
+    case Quantity::Thickness:
+        return toMetric ? value * 25.4 : value * 0.03937007874015748;
+    case Quantity::Area:
+        return roundTo2Decimals(toMetric ? value * 645.1612903225806 : value * 0.00155);
+    }
+    return value;
+}
+
+void UnitSwitch::addText(UnitText text) { texts_.push_back(std::move(text)); }
+
+void UnitSwitch::addInput(ConvertedInput input)
+{
+    const auto at = std::upper_bound(
+        inputs_.begin(), inputs_.end(), input.order,
+        [](int order, const ConvertedInput &other) { return order < other.order; });
+    inputs_.insert(at, std::move(input));
+}
+
+void UnitSwitch::addLeadingStep(std::function<void(UnitSystem)> step)
+{
+    leading_.push_back(std::move(step));
+}
+
+void UnitSwitch::convert(UnitSystem to, DecimalMode mode) const
+{
+    struct Pending {
+        Edit *box;
+        QString text;
+    };
+    std::vector<Pending> pending;
+    for (const ConvertedInput &input : inputs_) {
+        if (input.when && !input.when())
+            continue;
+        QString text = input.box->text();
+        if (input.keepNotApplicable && text == QStringLiteral("N/A"))
+            continue;
+        if (input.commasAsPoints)
+            text.replace(QLatin1Char(','), QLatin1Char('.'));
+        const double value = parseNumber(text, mode);
+        pending.push_back({input.box, generalFloatText(convertQuantity(value, input.quantity, to), mode)});
+    }
+
+    for (const auto &step : leading_)
+        step(to);
+    for (const UnitText &text : texts_) {
+        if (text.when && !text.when())
+            continue;
+        const QString &shown = to == UnitSystem::Metric ? text.metric : text.imperial;
+        if (auto *edit = qobject_cast<Edit *>(text.widget))
+            edit->setText(shown);
+        else if (auto *label = qobject_cast<QLabel *>(text.widget))
+            label->setText(shown);
+    }
+    for (const Pending &p : pending)
+        p.box->setText(p.text);
+}
+
+} // namespace tw
