@@ -60,6 +60,7 @@ TForm1::TForm1(Services services, StartOptions start)
     options_ = std::make_unique<OptionsPanel>(Panel1, context_);
     context_.options = options_.get();
     info_ = std::make_unique<InfoPanel>(Panel1);
+    context_.info = info_.get();
 
     for (int i = 0; i < CalculatorCount; ++i) {
         calculators_[static_cast<std::size_t>(i)] = createCalculator(i, Panel1, context_);

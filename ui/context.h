@@ -7,6 +7,7 @@
 
 namespace tw {
 
+class InfoPanel;
 class Messages;
 class OptionsPanel;
 
@@ -35,6 +36,8 @@ struct Context {
 
     Messages *messages = nullptr;
     OptionsPanel *options = nullptr;
+    // The information panel with the via count and the shared result lines.
+    InfoPanel *info = nullptr;
     const CurrentModelOptions *programOptions = nullptr;
 
     std::function<UnitSystem()> unitSystem;
