@@ -117,7 +117,8 @@ TForm1::TForm1(Services services, StartOptions start)
 
     // The dialogs exist from the start: start-up writes the stored options into them.
     form4_ = new TForm4(*this, services_.clock);
-    form6_ = new TForm6(services_.settings, services_.desktop, this);
+    // No parent: disabling the main window while the dialog is open must not disable the dialog.
+    form6_ = new TForm6(services_.settings, services_.desktop);
     form6_->setTarget(this);
     context_.programOptions = form6_;
     connect(form6_, &QDialog::rejected, this, [this] { setEnabled(true); });
@@ -130,6 +131,7 @@ TForm1::~TForm1()
 {
     setErrorDisplay(nullptr);
     delete form4_;
+    delete form6_;
 }
 
 void TForm1::buildMenus()

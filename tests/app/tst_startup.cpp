@@ -202,9 +202,9 @@ void StartupTest::programOptionsAreStored()
     TForm6 &o = *w.form6();
     w.CopperWeight1->trigger();
     QVERIFY(!w.isEnabled());
-    QTest::mouseClick(o.RadioGroup1->button(1), Qt::LeftButton);
+    clickIndicator(o.RadioGroup1->button(1));
     QCOMPARE(f.stored(setting::IpcVersion), "1");
-    QTest::mouseClick(o.RadioGroup2->button(1), Qt::LeftButton);
+    clickIndicator(o.RadioGroup2->button(1));
     QCOMPARE(f.stored(setting::Derating), "1");
     QVERIFY(o.Image2->isVisibleTo(&o));
     QVERIFY(!o.Image3->isVisibleTo(&o));

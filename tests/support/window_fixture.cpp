@@ -6,6 +6,11 @@
 
 namespace tw::test {
 
+void clickIndicator(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 WindowFixture::WindowFixture(DecimalMode decimalMode)
     : settings(std::make_unique<NativeSettingsStore>(dir.filePath("settings.ini"))),
       mode(decimalMode)
@@ -69,7 +74,7 @@ void WindowFixture::clickRadio(const QString &group, int index)
 {
     auto *radio = find<RadioGroup>(group);
     Q_ASSERT_X(radio, "clickRadio", qPrintable(group));
-    QTest::mouseClick(radio->button(index), Qt::LeftButton);
+    clickIndicator(radio->button(index));
 }
 
 void WindowFixture::clickTab(int index)

@@ -5,6 +5,7 @@
 #include "tests/support/message_recorder.h"
 #include "ui/platform.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,9 @@ public:
     }
     QStringList opened;
 };
+
+// Clicks a radio button or check box on its indicator, where a click always hits.
+void clickIndicator(QAbstractButton *button);
 
 // The real main window with a temporary settings store, recorded messages and no waits.
 class WindowFixture {
