@@ -1,6 +1,7 @@
 #include "app/calculator.h"
 
 #include "app/calculator_table.h"
+#include "calc/current/conductor_panel.h"
 #include "calc/general/ppm_panel.h"
 
 namespace tw {
@@ -8,6 +9,8 @@ namespace tw {
 std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context &context)
 {
     switch (index) {
+    case 1:
+        return std::make_unique<ConductorCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
     default: {

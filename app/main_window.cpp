@@ -35,6 +35,7 @@ TForm1::TForm1(Services services, StartOptions start)
     context_.activeCalculator = [this] { return ActiveCalculator; };
     context_.tabIndex = [this] { return TabControl1->tabIndex(); };
     context_.recalculate = [this] { Button1Click(); };
+    context_.showProgramOptions = [this] { CopperWeight1Click(); };
 
     auto *central = new QWidget(this);
     central->setObjectName("central");

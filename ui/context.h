@@ -45,6 +45,8 @@ struct Context {
     std::function<int()> tabIndex;
     // The one recalculation entry.
     std::function<void()> recalculate;
+    // Opens the Program Options dialog without waiting for it.
+    std::function<void()> showProgramOptions;
 
     bool metric() const { return unitSystem && unitSystem() == UnitSystem::Metric; }
     double parse(const QString &text) const { return parseNumber(text, decimalMode); }
