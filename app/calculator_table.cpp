@@ -124,8 +124,10 @@ ManualCopperEnables manualCopperEnables(int tab, int layerIndex)
     case 1:
         return {true, layerIndex == 1};
     case 3:
-    case 7:
         return {true, layerIndex == 0};
+    case 7:
+        // The coplanar line fixes its copper stack, typed by hand or not.
+        return {layerIndex != 5, layerIndex == 0};
     case 12:
         return {true, true};
     default:

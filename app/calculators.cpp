@@ -2,15 +2,24 @@
 
 #include "app/calculator_table.h"
 #include "calc/current/conductor_panel.h"
+#include "calc/current/via_panel.h"
 #include "calc/general/ppm_panel.h"
+#include "calc/lines/impedance_panel.h"
+#include "calc/lines/differential_pair_panel.h"
 
 namespace tw {
 
 std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context &context)
 {
     switch (index) {
+    case 0:
+        return std::make_unique<ViaCalculator>(parent, context);
     case 1:
         return std::make_unique<ConductorCalculator>(parent, context);
+    case 3:
+        return std::make_unique<DifferentialPairCalculator>(parent, context);
+    case 7:
+        return std::make_unique<ImpedanceCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
     default: {

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -271,21 +272,27 @@ TabControl::TabControl(QWidget *parent, const QString &name, const QStringList &
     : QWidget(parent), buttons_(new QButtonGroup(this))
 {
     setObjectName(name);
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
+    // Rows of their own, so a long caption widens its tab instead of being cut.
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    QHBoxLayout *row = nullptr;
     buttons_->setExclusive(true);
     for (int i = 0; i < captions.size(); ++i) {
         auto *b = new QToolButton(this);
         // A doubled ampersand shows one ampersand.
-        QString shown = captions[i];
-        b->setText(shown);
+        b->setText(captions[i]);
         b->setObjectName(name + QStringLiteral("_tab%1").arg(i));
         b->setCheckable(true);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         buttons_->addButton(b, i);
-        grid->addWidget(b, i / perRow, i % perRow);
+        if (i % perRow == 0) {
+            row = new QHBoxLayout;
+            row->setSpacing(0);
+            rows->addLayout(row);
+        }
+        row->addWidget(b);
     }
     if (auto *first = buttons_->button(0))
         first->setChecked(true);

@@ -47,18 +47,19 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         auto *grid = new QGridLayout(box);
         grid->setContentsMargins(4, 2, 4, 2);
         edit = new Edit(box, editName, text, hint);
-        edit->setMaximumWidth(60);
+        edit->setMaximumWidth(70);
         spin = new UpDown(box, spinName, edit, spinMin, spinMax, text.toInt());
         bar = makeBar(box, barName, barMin, barMax, barMin);
         bar->setMaximumHeight(12);
         caption2 = makeLabel(box, captionName, QStringLiteral("Temp in (°F) ="));
+        box->setFixedWidth(143);
         value = makeLabel(box, valueName, QString());
+        grid->setVerticalSpacing(1);
         grid->addWidget(edit, 0, 0);
         grid->addWidget(spin, 0, 1);
-        grid->addWidget(bar, 0, 2);
-        grid->addWidget(caption2, 1, 0, 1, 2);
-        grid->addWidget(value, 1, 2);
-        column->addWidget(box);
+        grid->addWidget(bar, 1, 0, 1, 2);
+        grid->addWidget(caption2, 2, 0);
+        grid->addWidget(value, 2, 1);
         return box;
     };
     GroupBox3 = temperatureGroup(
@@ -69,6 +70,11 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         "GroupBox4", " Ambient Temp (°C) ", Edit2, "Edit2", "22",
         "Enter the ambient temperature of the conductor.", UpDown2, "UpDown2", -81, 300,
         ProgressBar2, "ProgressBar2", -80, 200, Label3, "Label3", Label4, "Label4");
+    auto *temperatures = new QHBoxLayout;
+    temperatures->setSpacing(4);
+    temperatures->addWidget(GroupBox3);
+    temperatures->addWidget(GroupBox4);
+    column->addLayout(temperatures);
 
     GroupBox9 = makeGroup(GroupBox2, "GroupBox9", " Substrate Options ");
     {
@@ -85,12 +91,13 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         Edit66 = new Edit(GroupBox9, "Edit66", "130",
                           "Manually enter the PCB substrate's maximum glass temp if needed.");
         Edit66->setMaxLength(8);
-        grid->addWidget(Label35, 0, 0, 1, 4);
-        grid->addWidget(ComboBox1, 1, 0, 1, 4);
-        grid->addWidget(Label36, 2, 0);
-        grid->addWidget(Edit7, 2, 1);
-        grid->addWidget(Label9, 2, 2);
-        grid->addWidget(Edit66, 2, 3);
+        grid->setVerticalSpacing(2);
+        grid->addWidget(Label35, 0, 0, 1, 2);
+        grid->addWidget(ComboBox1, 0, 2, 1, 2);
+        grid->addWidget(Label36, 1, 0);
+        grid->addWidget(Edit7, 1, 1);
+        grid->addWidget(Label9, 1, 2);
+        grid->addWidget(Edit66, 1, 3);
     }
     column->addWidget(GroupBox9);
 
@@ -98,7 +105,7 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
                                  designedBaseCopperItems(), 1, 3);
     setHint(RadioGroup4, "Select the base weight of the copper clad on the PCB.");
     RadioGroup1 = new RadioGroup(GroupBox2, "RadioGroup1", " Plating Thickness ",
-                                 designedPlatingItems(), 2, 3);
+                                 designedPlatingItems(), 2, 4);
     setHint(RadioGroup1, "Select the plating thickness for external layers.");
     RadioGroup1->setEnabled(false);
 
@@ -148,10 +155,11 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         Label29 = makeLabel(Panel2, "Label29", QString());
         ProgressBar3 = makeBar(Panel2, "ProgressBar3", 0, 100, 0);
         ProgressBar3->setMaximumHeight(10);
+        ProgressBar3->setMaximumWidth(60);
         grid->addWidget(Button1, 0, 0);
         grid->addWidget(Button2, 0, 1);
-        grid->addWidget(Label29, 1, 0);
-        grid->addWidget(ProgressBar3, 1, 1);
+        grid->addWidget(Label29, 0, 2);
+        grid->addWidget(ProgressBar3, 0, 3);
     }
     column->addWidget(Panel2);
     column->addStretch(1);
