@@ -239,7 +239,7 @@ void TForm1::configureCalculator(int index)
 
     info_->showOhmsLawLines(index == 18);
     info_->Label55->setText(row.label55);
-    info_->Label23->setText("Conductor Temperature");
+    info_->Label23->setText(index == 0 ? "Via Temperature" : "Conductor Temperature");
 
     RadioGroup *layer = options_->RadioGroup3;
     layer->setTitle(row.layer.caption);

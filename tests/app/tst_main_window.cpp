@@ -75,6 +75,7 @@ void MainWindowTest::switching()
     QCOMPARE(w.calculator(index).groupBox()->objectName(), row.groupBox);
     QCOMPARE(w.calculator(index).groupBox()->title(), row.groupCaption);
     QCOMPARE(w.info()->Label55->text(), row.label55);
+    QCOMPARE(w.info()->Label23->text(), index == 0 ? "Via Temperature" : "Conductor Temperature");
     QCOMPARE(w.RadioGroup6->isEnabled(), index != 11 && index != 14 && index < 18);
     QCOMPARE(w.info()->Label319->isVisibleTo(&w), index == 18);
     QCOMPARE(w.info()->Label23->isVisibleTo(&w), index != 18);

@@ -21,7 +21,17 @@ private slots:
     void unitRoundTrip_data();
     void unitRoundTrip();
     void resultsAlwaysUseAPoint();
+    void decimalModeOfASeparator();
 };
+
+void NumberTextTest::decimalModeOfASeparator()
+{
+    QCOMPARE(decimalModeFromSeparator(QLatin1Char(',')), DecimalMode::Comma);
+    QCOMPARE(decimalModeFromSeparator(QLatin1Char('.')), DecimalMode::Point);
+    // Any other separator reads the program's own literals with a point.
+    QCOMPARE(decimalModeFromSeparator(QChar(0x066B)), DecimalMode::Point);
+    QCOMPARE(parseNumber(literal(DecimalMode::Point, "0.7"), DecimalMode::Point), 0.7);
+}
 
 void NumberTextTest::parse_data()
 {
