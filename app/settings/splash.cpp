@@ -2,6 +2,7 @@
 
 #include "app/calculator_table.h"
 #include "app/main_window.h"
+#include "app/settings/registry_file.h"
 #include "app/settings/settings_store.h"
 #include "ui/errors.h"
 #include "ui/event_guard.h"
@@ -16,17 +17,6 @@
 
 namespace tw {
 
-namespace {
-
-// What an installation leaves in the store; a first run without one writes it itself.
-const std::pair<QString, QString> installedDefaults[] = {
-    {setting::ConductorReduction, "100"}, {setting::IpcVersion, "0"},
-    {setting::Derating, "0"},             {setting::ManualCopperWeight, "0"},
-    {setting::Program, "0"},              {setting::Units, "0"},
-    {setting::ViaHeightEnable, "1"},      {setting::RegistryStatus, "0"},
-};
-
-} // namespace
 
 TForm4::TForm4(TForm1 &main, Clock &clock) : QWidget(nullptr), main_(main), clock_(clock)
 {
@@ -112,9 +102,9 @@ QString splashStatusText(int position, const QString &current)
 void TForm4::FormShow()
 {
     SettingsStore &store = main_.settings();
+    // A first run without an installer writes what the installer would have.
     if (!store.keyExists())
-        for (const auto &[name, value] : installedDefaults)
-            store.write(name, value);
+        store.writeAll(registry_file::defaults());
 
     if (store.read(setting::RegistryStatus).value_or(QString()) != QStringLiteral("0")) {
         main_.Label301->show();

@@ -1,5 +1,6 @@
 #include "tests/support/window_fixture.h"
 
+#include "app/settings/registry_file.h"
 #include "ui/controls.h"
 
 #include <QAbstractButton>
@@ -21,11 +22,7 @@ WindowFixture::~WindowFixture() = default;
 
 void WindowFixture::install(const QList<std::pair<QString, QString>> &changes)
 {
-    QList<std::pair<QString, QString>> values = {
-        {setting::ConductorReduction, "100"}, {setting::IpcVersion, "0"},
-        {setting::Derating, "0"},             {setting::ManualCopperWeight, "0"},
-        {setting::Program, "0"},              {setting::Units, "0"},
-        {setting::ViaHeightEnable, "1"},      {setting::RegistryStatus, "0"}};
+    registry_file::Values values = registry_file::defaults();
     for (const auto &change : changes)
         for (auto &value : values)
             if (value.first == change.first)
