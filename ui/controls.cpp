@@ -2,6 +2,7 @@
 
 #include "ui/event_guard.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -223,6 +224,8 @@ UpDown::UpDown(QWidget *parent, const QString &name, Edit *associate, int min, i
     for (QToolButton *b : {up_, down_}) {
         b->setFixedSize(16, 11);
         b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->installEventFilter(this);
     }
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -231,6 +234,16 @@ UpDown::UpDown(QWidget *parent, const QString &name, Edit *associate, int min, i
     layout->addWidget(down_);
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+}
+
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        QWidget *next = QApplication::focusWidget();
+        if (next != up_ && next != down_)
+            guardEvent(onExit);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDown::setPosition(int position) { position_ = std::clamp(position, min_, max_); }

@@ -127,6 +127,11 @@ public:
 
     Handler onChanging;
     Handler onClick;
+    // Focus leaves the spin buttons.
+    Handler onExit;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Edit *associate_;

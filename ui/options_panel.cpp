@@ -180,6 +180,7 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         g->onClick = recalculate;
     Edit1->onExit = [this] { CheckTempRise(); };
     Edit2->onExit = [this] { CheckAmbientTemp(); };
+    UpDown2->onExit = [this] { CheckAmbientTemp(); };
     ComboBox1->onChange = [this] { ComboBox1Change(); };
     Edit7->onClick = [this] { Edit7Click(); };
     Edit66->onClick = [this] { Edit66Click(); };

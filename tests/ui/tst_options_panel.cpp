@@ -17,7 +17,37 @@ private slots:
     void airRefusedForEffectiveEr();
     void clickingErOrTg();
     void conductorTemperatureOnlyOnCurrentTabs();
+    void leavingATemperatureChecksIt();
 };
+
+void OptionsPanelTest::leavingATemperatureChecksIt()
+{
+    WindowFixture f;
+    f.install();
+    TForm1 &w = f.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    OptionsPanel &o = *w.options();
+    o.Edit1->setFocus();
+    f.typeText("Edit1", "250");
+    o.Edit2->setFocus();
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Maximum temperature rise can't be greater than 200C"});
+    QCOMPARE(o.Edit1->text(), "200");
+    f.typeText("Edit2", "-90");
+    QWidget *spin = w.findChild<QWidget *>("UpDown2_up");
+    spin->setFocus();
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Minimum ambient temperature can't be less than -80C"});
+    o.Edit7->setFocus();
+    QCOMPARE(f.messages.take(), QStringList());
+    QCOMPARE(o.Edit2->text(), "-80");
+    o.Edit2->setFocus();
+    f.typeText("Edit2", "-100");
+    o.Edit1->setFocus();
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Minimum ambient temperature can't be less than -80C"});
+}
 
 void OptionsPanelTest::temperatureLimits_data()
 {
