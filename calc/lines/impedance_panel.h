@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/calculator.h"
+#include "calc/lines/transmission_lines.h"
+#include "ui/controls.h"
+
+#include <QToolButton>
+
+#include <array>
+
+namespace tw {
+
+struct Context;
+
+// Cross-section of one topology, drawn and labelled with the names of the inputs.
+class LineCrossSection final : public QWidget {
+    Q_OBJECT
+public:
+    LineCrossSection(QWidget *parent, const QString &name, lines::LineTopology topology);
+    lines::LineTopology topology() const { return topology_; }
+    QSize sizeHint() const override { return {300, 170}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    lines::LineTopology topology_;
+};
+
+// Characteristic impedance and per-length values of one conductor in six cross-sections.
+class ImpedanceCalculator final : public Calculator {
+public:
+    ImpedanceCalculator(QWidget *parent, Context &context);
+    QGroupBox *groupBox() const override { return GroupBox15; }
+    void compute() override { CalcConductorImpedance(); }
+    void layerSelected(int itemIndex) override;
+    void declareUnits(UnitSwitch &units) override;
+
+    void CalcConductorImpedance();
+    void SpeedButton1Click();
+
+    QGroupBox *GroupBox15;
+    QLabel *Label100;
+    Edit *Edit67;
+    Edit *Edit71;
+    QLabel *Label101;
+    Edit *Edit68;
+    Edit *Edit72;
+    QLabel *Label104;
+    Edit *Edit74;
+    Edit *Edit75;
+    QLabel *Label288;
+    Edit *Edit226;
+
+    QLabel *Label103;
+    Edit *Edit70;
+    QLabel *Label115;
+    Edit *Edit77;
+    QLabel *Label114;
+    Edit *Edit76;
+    QLabel *Label54;
+    Edit *Edit73;
+    QLabel *Label289;
+    QLabel *Label290;
+    QLabel *Label116;
+    QLabel *Label188;
+    QLabel *Label191;
+
+    QLabel *Label57;
+    QLabel *Label85;
+    QLabel *Label86;
+    QLabel *Label246;
+    QLabel *Label107;
+    QLabel *Label108;
+    QLabel *Label111;
+    QLabel *Label112;
+    QLabel *Label260;
+    QLabel *Label261;
+    QLabel *Label281;
+    QLabel *Label282;
+    QLabel *Label283;
+    QToolButton *SpeedButton1;
+
+    LineCrossSection *Image8;
+    LineCrossSection *Image16;
+    LineCrossSection *Image22;
+    LineCrossSection *Image9;
+    LineCrossSection *Image47;
+    LineCrossSection *Image19;
+
+private:
+    // Outcome of checking one length entry; a corrected entry has already been recalculated.
+    enum class Entry { Accepted, Corrected };
+    Entry checkPositive(Edit *box, double value, const char *message);
+    QString replacementLength() const;
+
+    void showCopper(double t);
+    void showPerLength(double tpd, double z, bool zValid, bool errorWhenNotPositive);
+    void showRangeCheck(QLabel *label, double value, double low, double high);
+    void showImpedanceCheck(double z, bool valid);
+    void setRestrictions(const QString &first, const QString &second, const QString &third);
+
+    void calcMicrostrip(double w, double h, double t, double er);
+    void calcEmbedded(double w, double h1, double t, double er);
+    void calcStripline(double w, double h, double t, double er);
+    void calcOffsetStripline(double w, double h1, double t, double er);
+    void calcDualStripline(double w, double h, double t, double er);
+    void calcCoplanar(double w, double h, double t, double er);
+
+    Context &context_;
+    std::array<LineCrossSection *, 6> images_{};
+};
+
+} // namespace tw
