@@ -9,7 +9,8 @@ using namespace tw::via;
 
 namespace {
 
-bool near(double a, double b, double tolerance) {
+bool near(double a, double b, double tolerance)
+{
     return std::fabs(a - b) <= tolerance;
 }
 
@@ -29,7 +30,8 @@ private slots:
 };
 
 // Tube areas evaluated by hand with pi = 3.14159.
-void TstViaModel::barrel_data() {
+void TstViaModel::barrel_data()
+{
     QTest::addColumn<double>("hole");
     QTest::addColumn<double>("plating");
     QTest::addColumn<double>("area");
@@ -39,7 +41,8 @@ void TstViaModel::barrel_data() {
     QTest::newRow("no plating") << 10.0 << 0.0 << 0.0;
 }
 
-void TstViaModel::barrel() {
+void TstViaModel::barrel()
+{
     QFETCH(double, hole);
     QFETCH(double, plating);
     QFETCH(double, area);
@@ -48,7 +51,8 @@ void TstViaModel::barrel() {
 }
 
 // Expected values: the published closed forms evaluated by hand, dimensions in inches.
-void TstViaModel::parasitics_data() {
+void TstViaModel::parasitics_data()
+{
     QTest::addColumn<double>("er");
     QTest::addColumn<double>("length");
     QTest::addColumn<double>("pad");
@@ -69,7 +73,8 @@ void TstViaModel::parasitics_data() {
         << 4.6 << 0.062 << 0.050 << 0.040 << 0.010 << 0.0 << 1.3262473;
 }
 
-void TstViaModel::parasitics() {
+void TstViaModel::parasitics()
+{
     QFETCH(double, er);
     QFETCH(double, length);
     QFETCH(double, pad);
@@ -83,7 +88,8 @@ void TstViaModel::parasitics() {
     QVERIFY2(near(l, nh, 1e-6), qPrintable(QString::number(l, 'g', 12)));
 }
 
-void TstViaModel::resonanceNeedsBoth_data() {
+void TstViaModel::resonanceNeedsBoth_data()
+{
     QTest::addColumn<double>("nh");
     QTest::addColumn<double>("pf");
     QTest::addColumn<bool>("valid");
@@ -98,7 +104,8 @@ void TstViaModel::resonanceNeedsBoth_data() {
     QTest::newRow("no capacitance") << 1.3 << 0.0 << false << 0.0 << 0.0 << 0.0;
 }
 
-void TstViaModel::resonanceNeedsBoth() {
+void TstViaModel::resonanceNeedsBoth()
+{
     QFETCH(double, nh);
     QFETCH(double, pf);
     QFETCH(bool, valid);
@@ -117,7 +124,8 @@ void TstViaModel::resonanceNeedsBoth() {
 
 // A copper bar 1 in long with 1000 sq mils (6.4516e-7 m^2) at 394 W/(m C):
 // 0.0254 / (394 * 6.4516e-7) = 99.92 C/W.
-void TstViaModel::thermalResistanceOfCopperBar() {
+void TstViaModel::thermalResistanceOfCopperBar()
+{
     QVERIFY(near(thermalResistance(1.0, 1000), 0.0254 / (394 * 6.4516e-7), 0.01));
     QVERIFY(near(thermalResistance(0.062, 34.5575), 179.27, 0.01));
 }

@@ -1,0 +1,590 @@
+#include "calc/current/via_panel.h"
+
+#include "app/info_panel.h"
+#include "calc/current/current_capacity.h"
+#include "calc/current/via_model.h"
+#include "ui/context.h"
+#include "ui/messages.h"
+#include "ui/options_panel.h"
+#include "ui/result_text.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace tw {
+
+namespace {
+
+const QColor copperColour(205, 127, 50);
+const QColor boardColour(170, 200, 130);
+const QColor planeColour(150, 150, 150);
+
+// A measured span with an arrowhead at both ends.
+void arrows(QPainter &p, QPointF from, QPointF to)
+{
+    const QLineF line(from, to);
+    p.drawLine(line);
+    for (const QLineF &end : {line, QLineF(to, from)}) {
+        const QLineF head(end.p2(), end.p1());
+        for (double turn : {25.0, -25.0}) {
+            QLineF side = head;
+            side.setLength(6);
+            side.setAngle(head.angle() + turn);
+            p.drawLine(side);
+        }
+    }
+}
+
+// A caption in the column right of the board, tied to its feature by a leader line.
+void sideCaption(QPainter &p, QPointF feature, double columnLeft, double width,
+                 const QString &caption)
+{
+    p.drawLine(feature, QPointF(columnLeft - 2, feature.y()));
+    p.drawText(QRectF(columnLeft, feature.y() - 14, width - columnLeft, 28),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
+}
+
+// The height along the left edge, its caption turned to run beside the arrow.
+void heightDimension(QPainter &p, double x, double top, double bottom)
+{
+    arrows(p, {x, top}, {x, bottom});
+    p.save();
+    p.translate(x - 4, (top + bottom) / 2);
+    p.rotate(-90);
+    p.drawText(QRectF(-60, -14, 120, 14), Qt::AlignCenter, "Via Height");
+    p.restore();
+}
+
+void drawPad(QPainter &p, double centre, double half, double y, double thickness)
+{
+    p.setBrush(copperColour);
+    p.drawRect(QRectF(centre - half, y - thickness / 2, 2 * half, thickness));
+}
+
+} // namespace
+
+ViaPicture::ViaPicture(QWidget *parent, const QString &name, ViaLayerSet kind)
+    : QWidget(parent), kind_(kind)
+{
+    setObjectName(name);
+    setMinimumSize(260, 290);
+}
+
+void ViaPicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont small = p.font();
+    small.setPointSizeF(7.5);
+    p.setFont(small);
+    p.setPen(QPen(Qt::black, 1));
+
+    const double w = width();
+    const double h = height();
+    const double boardLeft = w * 0.12;
+    const double boardRight = w * 0.64;
+    const double column = w * 0.68;
+    const double top = h * 0.16;
+    const double bottom = h * 0.76;
+    const double cx = (boardLeft + boardRight) / 2;
+    const double hole = w * 0.06;
+    const double wall = w * 0.022;
+    const double copper = 5;
+
+    p.setBrush(boardColour);
+    p.drawRect(QRectF(boardLeft, top, boardRight - boardLeft, bottom - top));
+    arrows(p, {cx - hole, top - 12}, {cx + hole, top - 12});
+    p.drawText(QRectF(cx - 80, top - 30, 160, 14), Qt::AlignCenter, "Via Hole Diameter");
+    p.setBrush(Qt::NoBrush);
+    p.drawText(QRectF(0, h * 0.86, w, 16), Qt::AlignCenter, "Via Plating Thickness");
+    const QPointF captionAnchor(w * 0.5, h * 0.86);
+
+    if (kind_ == ViaLayerSet::Microvia) {
+        // A laser-drilled cone from the surface to the first inner layer, over a buried plane.
+        const double inner = top + (bottom - top) * 0.35;
+        p.setBrush(planeColour);
+        p.drawRect(QRectF(boardLeft, top + (bottom - top) * 0.7, boardRight - boardLeft, copper));
+        drawPad(p, cx, hole + wall + w * 0.05, top, copper);
+        drawPad(p, cx, hole * 0.55 + wall + w * 0.04, inner, copper);
+        QPainterPath cone;
+        cone.moveTo(cx - hole - wall, top);
+        cone.lineTo(cx + hole + wall, top);
+        cone.lineTo(cx + hole * 0.5 + wall, inner);
+        cone.lineTo(cx - hole * 0.5 - wall, inner);
+        cone.closeSubpath();
+        p.setBrush(copperColour);
+        p.drawPath(cone);
+        QPainterPath bore;
+        bore.moveTo(cx - hole, top);
+        bore.lineTo(cx + hole, top);
+        bore.lineTo(cx + hole * 0.5, inner - wall);
+        bore.lineTo(cx - hole * 0.5, inner - wall);
+        bore.closeSubpath();
+        p.setBrush(Qt::white);
+        p.drawPath(bore);
+        heightDimension(p, w * 0.07, top, inner);
+        p.drawLine(QPointF(cx + hole * 0.75 + wall / 2, (top + inner) / 2), captionAnchor);
+        return;
+    }
+
+    // The barrel through the whole board, its bore open.
+    p.fillRect(QRectF(cx - hole, top, 2 * hole, bottom - top), Qt::white);
+    if (kind_ == ViaLayerSet::MultiLayer) {
+        // Two reference planes, each opened around an internal pad.
+        const double openingHalf = hole + wall + w * 0.13;
+        const double padHalf = hole + wall + w * 0.05;
+        const double planes[] = {top + (bottom - top) / 3, top + 2 * (bottom - top) / 3};
+        for (double y : planes) {
+            p.setBrush(planeColour);
+            p.drawRect(QRectF(boardLeft, y - copper / 2, cx - openingHalf - boardLeft, copper));
+            p.drawRect(
+                QRectF(cx + openingHalf, y - copper / 2, boardRight - cx - openingHalf, copper));
+            drawPad(p, cx, padHalf, y, copper);
+        }
+        const double above = planes[0] - 10;
+        arrows(p, {cx - openingHalf, above}, {cx + openingHalf, above});
+        sideCaption(p, {cx + openingHalf, above}, column, w, "Ref Plane Opening Diam");
+        const double below = planes[1] + 10;
+        arrows(p, {cx - padHalf, below}, {cx + padHalf, below});
+        sideCaption(p, {cx + padHalf, below}, column, w, "Internal Pad Diameter");
+    }
+    p.setBrush(copperColour);
+    p.drawRect(QRectF(cx - hole - wall, top, wall, bottom - top));
+    p.drawRect(QRectF(cx + hole, top, wall, bottom - top));
+    drawPad(p, cx, hole + wall + w * 0.07, top, copper);
+    drawPad(p, cx, hole + wall + w * 0.07, bottom, copper);
+    heightDimension(p, w * 0.07, top, bottom);
+    p.drawLine(QPointF(cx + hole + wall / 2, bottom - (bottom - top) * 0.12), captionAnchor);
+}
+
+// The checks of one unit system: limits, their messages (point variants) and replacements.
+struct ViaCalculator::Limits {
+    struct Check {
+        double limit;
+        const char *message;
+        const char *replacement;
+    };
+    Check holeMax, holeMin, padMax, openingMax, heightMax, heightMin, platingMax, platingMin;
+    double margin;
+    const char *holeMarginMessage;
+    const char *padMarginMessage;
+    const char *areaFormat;
+};
+
+namespace {
+
+// clang-format off
+const ViaCalculator::Limits imperialLimits = {
+    {250, "Maximum via hole diameter can't be greater than 250mils", "250"},
+    {1, "Minimum via hole diameter can't be less than 1mil", "1"},
+    {500, "Maximum via pad diameter can't be greater than 500mils", "500"},
+    {1000, "Maximum reference plane opening diameter can't be greater than 1000mils", "1000"},
+    {1000, "Maximum via length can't be greater than 1000mils", "1000"},
+    {1, "Minimum via length can't be less than 1mil", "1"},
+    {3, "Maximum plating thickness can't be greater than 3mils", "3"},
+    {0.1, "Minimum plating thickness can't be less than 0.1mils", "0.1"},
+    2,
+    "Minimum reference plane opening diameter can't be less than via hole diameter + 2mils",
+    "Minimum reference plane opening diameter can't be less than internal pad diameter + 2mils",
+    "%.4f Sq.mils",
+};
+
+const ViaCalculator::Limits metricLimits = {
+    {9.8425, "Maximum via hole diameter can't be greater than 9.8425mm", "9.8425"},
+    {0.0394, "Minimum via hole diameter can't be less than 0.0394mm", "0.0394"},
+    {19.685, "Maximum via pad diameter can't be greater than 19.685mm", "19.685"},
+    {39.37, "Maximum reference plane opening diameter can't be greater than 39.37mm", "39.37"},
+    {25.4, "Maximum via length can't be greater than 25.4mm", "25.4"},
+    {0.0394, "Minimum via length can't be less than 0.0394mm", "0.0394"},
+    {0.1182, "Maximum plating thickness can't be greater than 0.1182mm", "0.1182"},
+    {0.0025, "Minimum plating thickness can't be less than 0.0025mm", "0.0025"},
+    0.051,
+    "Minimum reference plane opening diameter can't be less than via hole diameter + 0.051mm",
+    "Minimum reference plane opening diameter can't be less than internal pad diameter + 0.051mm",
+    "%.4f Sq.mm",
+};
+// clang-format on
+
+// Caption, box and unit box of one input row.
+void addInputRow(QGridLayout *grid, int row, QLabel *caption, Edit *box, Edit *unit)
+{
+    box->setMaxLength(8);
+    box->setMaximumWidth(80);
+    unit->setMaximumWidth(40);
+    unit->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1);
+    grid->addWidget(unit, row, 2);
+}
+
+void addResultRow(QGridLayout *grid, int row, QLabel *caption, Edit *box)
+{
+    box->setMinimumWidth(130);
+    box->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1, 1, 2);
+}
+
+void setFontColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(context)
+{
+    GroupBox1 = new QGroupBox(" Via Characteristics ", parent);
+    GroupBox1->setObjectName("GroupBox1");
+    QGroupBox *g = GroupBox1;
+
+    Label51 = makeLabel(g, "Label51", "Via Hole Diameter");
+    Edit3 = new Edit(g, "Edit3", "10", "Enter the finished hole diameter of the via.");
+    Edit52 = makeReadOnly(g, "Edit52", "mils");
+    Label6 = makeLabel(g, "Label6", "Internal Pad Diameter");
+    Edit4 = new Edit(g, "Edit4", "20", "Enter the internal layer pad diameter of the via.");
+    Edit53 = makeReadOnly(g, "Edit53", "mils");
+    Label7 = makeLabel(g, "Label7", "Ref Plane Opening Diam");
+    Edit5 = new Edit(g, "Edit5", "40",
+                     "Enter the total internal reference plane opening diameter of the via.");
+    Edit54 = makeReadOnly(g, "Edit54", "mils");
+    Label8 = makeLabel(g, "Label8", "Via Height");
+    Edit6 = new Edit(g, "Edit6", "62", "Enter the total length of the via.");
+    Edit55 = makeReadOnly(g, "Edit55", "mils");
+    Label11 = makeLabel(g, "Label11", "Via Plating Thickness");
+    Edit9 = new Edit(g, "Edit9", "1",
+                     "Enter the plating thickness of the via. Contact your PCB manufacturer for "
+                     "the exact depth.");
+    Edit56 = makeReadOnly(g, "Edit56", "mils");
+
+    Label10 = makeLabel(g, "Label10", "Conductor Cross Section");
+    Edit8 = makeReadOnly(g, "Edit8");
+    Label12 = makeLabel(g, "Label12", "Via Current");
+    Edit10 = makeReadOnly(g, "Edit10");
+    setFontColour(Edit10, Qt::darkBlue);
+    Label13 = makeLabel(g, "Label13", "Via Capacitance");
+    Edit11 = makeReadOnly(g, "Edit11");
+    Label14 = makeLabel(g, "Label14", "Via Inductance");
+    Edit12 = makeReadOnly(g, "Edit12");
+    Label15 = makeLabel(g, "Label15", "Step Response");
+    Edit13 = makeReadOnly(
+        g, "Edit13", {},
+        "T10-90% step response. Impact on the rise time of a 50 Ohm transmission line.");
+    Label16 = makeLabel(g, "Label16", "Resonant Frequency");
+    Edit14 = makeReadOnly(g, "Edit14");
+    Label42 = makeLabel(g, "Label42", "Via Impedance");
+    Edit42 = makeReadOnly(g, "Edit42");
+    Label83 = makeLabel(g, "Label83", "Via DC Resistance");
+    Edit49 = makeReadOnly(g, "Edit49");
+    Label84 = makeLabel(g, "Label84", "Power Dissipation");
+    Edit50 = makeReadOnly(g, "Edit50");
+    Label187 =
+        makeLabel(g, "Label187", current::ruleSetModeText(current::RuleSet::Ipc2152WithModifiers));
+    Label187->setStyleSheet("color: maroon;");
+
+    Image2 = new ViaPicture(g, "Image2", ViaLayerSet::TwoLayer);
+    Image7 = new ViaPicture(g, "Image7", ViaLayerSet::MultiLayer);
+    Image20 = new ViaPicture(g, "Image20", ViaLayerSet::Microvia);
+    Image2->hide();
+    Image20->hide();
+
+    auto *entries = new QGridLayout;
+    entries->setVerticalSpacing(3);
+    addInputRow(entries, 0, Label51, Edit3, Edit52);
+    addInputRow(entries, 1, Label6, Edit4, Edit53);
+    addInputRow(entries, 2, Label7, Edit5, Edit54);
+    addInputRow(entries, 3, Label8, Edit6, Edit55);
+    addInputRow(entries, 4, Label11, Edit9, Edit56);
+    entries->setRowMinimumHeight(5, 10);
+    int row = 6;
+    for (const auto &[caption, box] : {std::pair{Label10, Edit8},
+                                       {Label12, Edit10},
+                                       {Label13, Edit11},
+                                       {Label14, Edit12},
+                                       {Label15, Edit13},
+                                       {Label16, Edit14},
+                                       {Label42, Edit42},
+                                       {Label83, Edit49},
+                                       {Label84, Edit50}})
+        addResultRow(entries, row++, caption, box);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(entries);
+    left->addSpacing(8);
+    left->addWidget(Label187);
+    left->addStretch(1);
+    auto *pictures = new QVBoxLayout;
+    pictures->addWidget(Image2);
+    pictures->addWidget(Image7);
+    pictures->addWidget(Image20);
+    pictures->addStretch(1);
+    auto *columns = new QHBoxLayout(g);
+    columns->addLayout(left, 1);
+    columns->addLayout(pictures, 1);
+
+    for (Edit *e : {Edit3, Edit4, Edit5, Edit6, Edit9})
+        e->onEnter = [this] { context_.recalculate(); };
+}
+
+ViaLayerSet ViaCalculator::layerSet() const
+{
+    switch (context_.options->RadioGroup3->itemIndex()) {
+    case 0:
+        return ViaLayerSet::TwoLayer;
+    case 2:
+        return ViaLayerSet::Microvia;
+    default:
+        return ViaLayerSet::MultiLayer;
+    }
+}
+
+void ViaCalculator::configureLeading()
+{
+    const int ruleSet = context_.programOptions ? context_.programOptions->currentRuleSet() : 0;
+    Label187->setText(current::ruleSetModeText(current::RuleSet(ruleSet)));
+}
+
+void ViaCalculator::configureTrailing()
+{
+    context_.info->Label23->setText("Via Temperature");
+}
+
+void ViaCalculator::layerSelected(int itemIndex)
+{
+    if (itemIndex < 0 || itemIndex > 2)
+        return;
+    const auto set = ViaLayerSet(itemIndex);
+    const bool multi = set == ViaLayerSet::MultiLayer;
+    const bool micro = set == ViaLayerSet::Microvia;
+
+    for (QWidget *w : std::initializer_list<QWidget *>{Label6, Edit4, Edit53, Label7, Edit5, Edit54,
+                                                       Label13, Edit11, Label15, Edit13, Label16,
+                                                       Edit14, Label42, Edit42})
+        w->setVisible(multi);
+    for (QWidget *w : std::initializer_list<QWidget *>{Label14, Edit12, Label83, Edit49})
+        w->setVisible(!micro);
+
+    Label8->setText("Via Height");
+    Label10->setText("Conductor Cross Section");
+    Label11->setText("Via Plating Thickness");
+    Label12->setText("Via Current");
+    if (set == ViaLayerSet::TwoLayer)
+        Label6->setText("External Pad Diameter");
+    else if (multi)
+        Label6->setText("Internal Pad Diameter");
+    Image2->setVisible(set == ViaLayerSet::TwoLayer);
+    Image7->setVisible(multi);
+    Image20->setVisible(micro);
+
+    const DecimalMode mode = context_.decimalMode;
+    if (context_.metric()) {
+        Edit6->setText(literal(mode, micro ? "0.127" : "1.575"));
+        Edit3->setText(literal(mode, micro ? "0.127" : "0.254"));
+        Edit9->setText(literal(mode, micro ? "0.01778" : "0.0254"));
+        Edit56->setText("mm");
+    } else {
+        Edit6->setText(micro ? "5" : "62");
+        Edit3->setText(micro ? "5" : "10");
+        Edit9->setText(micro ? literal(mode, "0.7") : QStringLiteral("1"));
+        Edit56->setText("mils");
+    }
+}
+
+void ViaCalculator::declareUnits(UnitSwitch &units)
+{
+    for (Edit *unit : {Edit52, Edit53, Edit54, Edit55, Edit56})
+        units.addText({unit, "mils", "mm"});
+    int order = 1;
+    for (Edit *box : {Edit3, Edit4, Edit5, Edit6, Edit9})
+        units.addInput({order++, box, Quantity::Length});
+}
+
+void ViaCalculator::showMaterialWarning(bool exceeded)
+{
+    setFontColour(Edit10, exceeded ? QColor(Qt::red) : QColor(Qt::darkBlue));
+}
+
+void ViaCalculator::writeStartupDefaults()
+{
+    Edit3->setText("10");
+    Edit4->setText("20");
+    Edit5->setText("40");
+    Edit6->setText("62");
+    Edit9->setText("1");
+}
+
+void ViaCalculator::applyIpcVersion(int version)
+{
+    Label187->setText(current::ruleSetModeText(current::RuleSet(version)));
+    // The height still counts for the parasitics, resistance and heat, but no longer for the
+    // current.
+    for (QWidget *w : std::initializer_list<QWidget *>{Label8, Edit6, Edit55})
+        w->setEnabled(version == 0);
+}
+
+void ViaCalculator::inform(const char *message) const
+{
+    context_.messages->information(literal(context_.decimalMode, message));
+}
+
+void ViaCalculator::limitAbove(double value, double limit, const char *message,
+                               const char *replacement, Edit *box) const
+{
+    if (value > limit) {
+        inform(message);
+        box->setText(literal(context_.decimalMode, replacement));
+    }
+}
+
+void ViaCalculator::limitBelow(double value, double limit, const char *message,
+                               const char *replacement, Edit *box) const
+{
+    if (value < limit) {
+        inform(message);
+        box->setText(literal(context_.decimalMode, replacement));
+    }
+}
+
+void ViaCalculator::validate(const Limits &l, ViaLayerSet set)
+{
+    const DecimalMode mode = context_.decimalMode;
+    // The relations compare the entries as they were typed, before any correction.
+    const double hole = context_.parse(Edit3->text());
+    limitAbove(hole, l.holeMax.limit, l.holeMax.message, l.holeMax.replacement, Edit3);
+    limitBelow(hole, l.holeMin.limit, l.holeMin.message, l.holeMin.replacement, Edit3);
+
+    const double pad = context_.parse(Edit4->text());
+    limitAbove(pad, l.padMax.limit, l.padMax.message, l.padMax.replacement, Edit4);
+    if (set != ViaLayerSet::TwoLayer && pad < hole) {
+        inform("Minimum via pad diameter can't be less than via hole diameter");
+        Edit4->setText(generalFloatText(hole, mode));
+    }
+
+    if (set == ViaLayerSet::MultiLayer) {
+        if (pad == hole)
+            inform("The PTH via pad diameter should be larger than via hole diameter");
+        const double opening = context_.parse(Edit5->text());
+        limitAbove(opening, l.openingMax.limit, l.openingMax.message, l.openingMax.replacement,
+                   Edit5);
+        if (hole + l.margin > opening) {
+            inform(l.holeMarginMessage);
+            Edit5->setText(generalFloatText(hole + l.margin, mode));
+        }
+        if (pad + l.margin > opening) {
+            inform(l.padMarginMessage);
+            Edit5->setText(generalFloatText(pad + l.margin, mode));
+        }
+    }
+
+    const double height = context_.parse(Edit6->text());
+    limitAbove(height, l.heightMax.limit, l.heightMax.message, l.heightMax.replacement, Edit6);
+    limitBelow(height, l.heightMin.limit, l.heightMin.message, l.heightMin.replacement, Edit6);
+
+    const double plating = context_.parse(Edit9->text());
+    limitAbove(plating, l.platingMax.limit, l.platingMax.message, l.platingMax.replacement, Edit9);
+    limitBelow(plating, l.platingMin.limit, l.platingMin.message, l.platingMin.replacement, Edit9);
+
+    Edit *erBox = context_.options->Edit7;
+    const double er = context_.parse(erBox->text());
+    limitAbove(er, 350, "Maximum dielectric constant value can't be greater than 350", "350",
+               erBox);
+    limitBelow(er, 1, "Minimum dielectric constant value can't be less than 1", "1", erBox);
+}
+
+void ViaCalculator::CalcViaProperties()
+{
+    const bool metric = context_.metric();
+    const Limits &limits = metric ? metricLimits : imperialLimits;
+    const ViaLayerSet set = layerSet();
+    const auto parse = [this](const Edit *box) { return context_.parse(box->text()); };
+
+    if (metric && Edit3->text().isEmpty()) {
+        inform("Via hole diameter can't be empty, using default of 0.3937mm");
+        Edit3->setText(literal(context_.decimalMode, "0.3937"));
+    }
+    validate(limits, set);
+
+    OptionsPanel &options = *context_.options;
+    options.CheckTempRise();
+    options.CheckAmbientTemp();
+    options.UpdateConductorTemp(context_.info->Label27, context_.info->Label28);
+
+    // Corrected entries take effect in this same pass.
+    const double toInches = metric ? via::inchesPerMm : via::inchesPerMil;
+    const double plating = parse(Edit9);
+    const double padIn = parse(Edit4) * toInches;
+    const double lengthIn = parse(Edit6) * toInches;
+    const double er = parse(options.Edit7);
+    const double height = parse(Edit6);
+    const double heightFactor =
+        metric ? current::thicknessModifierMetric(height) : current::thicknessModifier(height);
+    const double hole = parse(Edit3);
+
+    const double area = via::barrelCrossSection(hole, plating);
+    showResult(Edit8, limits.areaFormat, area);
+    const double areaSqMils = metric ? current::sqMmToSqMils(area) : area;
+    const double chart = metric ? current::LookupChartModifierMetric(context_.TempRise, area)
+                                : current::LookupChartModifier(context_.TempRise, area);
+
+    const auto ruleSet = current::RuleSet(context_.programOptions->currentRuleSet());
+    const current::ViaModifiers modifiers{chart, heightFactor, context_.MaterialModifier,
+                                          context_.programOptions->viaHeightDisabled()};
+    const double amps = current::viaCurrent(ruleSet, context_.TempRise, areaSqMils, modifiers);
+    showResult(Edit10, "%.4f Amps", amps);
+
+    // Only the multilayer via has a capacitance from its geometry, and the microvia shows no
+    // parasitics at all.
+    const double inductance = via::inductance(lengthIn, hole * toInches);
+    if (set == ViaLayerSet::MultiLayer) {
+        const double openingIn = parse(Edit5) * toInches;
+        const double capacitance = via::capacitance(er, lengthIn, padIn, openingIn);
+        showResult(Edit11, "%.4f pF", capacitance);
+        showResult(Edit12, "%.4f nH", inductance);
+        const via::Resonance r = via::resonance(inductance, capacitance);
+        if (r.valid) {
+            showResult(Edit13, "%.4f ps", r.stepResponsePs);
+            showResult(Edit14, "%.3f MHz", r.frequencyMHz);
+            showResult(Edit42, "%.3f Ohms", r.impedance);
+        } else {
+            for (Edit *undefined : {Edit13, Edit14, Edit42})
+                undefined->setText("N/A");
+        }
+    } else if (set == ViaLayerSet::TwoLayer) {
+        showResult(Edit12, "%.4f nH", inductance);
+    }
+
+    const double rho = metric ? current::resistivityMetric(context_.ConductorTemp)
+                              : current::resistivity(context_.ConductorTemp);
+    const double ohms = current::resistance(rho, parse(Edit6), areaSqMils);
+    showResult(Edit49, "%.5f Ohms", ohms);
+
+    const double watts = current::powerDissipation(amps, ohms);
+    showResult(Edit50, "%.5f Watts", watts);
+    InfoPanel &info = *context_.info;
+    showResult(info.Label56, "%.4f dBm", current::powerDbm(watts));
+
+    const double theta = via::thermalResistance(lengthIn, areaSqMils);
+    showResult(info.Label110, "%.1f °C/W", theta);
+
+    const double count = parse(info.Edit227);
+    if (count > 999) {
+        inform("Via count cannot be greater than 999");
+        info.Edit227->setText("999");
+    }
+    if (count < 1) {
+        inform("Via count cannot be less than 1");
+        info.Edit227->setText("1");
+    }
+    showResult(info.Label285, "%.1f °C/W per via", theta / parse(info.Edit227));
+
+    showResult(info.Label72, "%.4f mV", current::voltageDrop(amps, ohms) * 1000);
+}
+
+} // namespace tw
