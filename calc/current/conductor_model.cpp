@@ -33,6 +33,9 @@ double skinDepthPercentage(double skinDepth, double halfThickness)
     return skinDepth / halfThickness * 100;
 }
 
-bool skinDepthLimited(double skinDepth, double halfThickness) { return skinDepth < halfThickness; }
+bool skinDepthLimited(double skinDepth, double halfThickness)
+{
+    return skinDepth < halfThickness;
+}
 
 } // namespace tw::current

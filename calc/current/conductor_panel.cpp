@@ -120,8 +120,8 @@ QToolButton *makeHelpButton(QWidget *parent, const QString &name)
 
 } // namespace
 
-ConductorPicture::ConductorPicture(QWidget *parent, const QString &name, bool external,
-                                   bool plane, bool parallel)
+ConductorPicture::ConductorPicture(QWidget *parent, const QString &name, bool external, bool plane,
+                                   bool parallel)
     : QWidget(parent), external_(external), plane_(plane), parallel_(parallel)
 {
     setObjectName(name);
@@ -222,9 +222,10 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     r = addInput(GroupBox5, inputs, 2, "Label235", "PCB Thickness", "Edit126", "62",
                  "Enter the total PCB thickness.", "Edit127", "mils");
     Label235 = r.caption, Edit126 = r.box, Edit127 = r.unit;
-    r = addInput(GroupBox5, inputs, 3, "Label236", "Parallel Conductor Count", "Edit128", "16",
-                 QStringLiteral("Enter the number of parallel conductors. Spacing < 25.4mm (1.00\")"),
-                 QString(), QString());
+    r = addInput(
+        GroupBox5, inputs, 3, "Label236", "Parallel Conductor Count", "Edit128", "16",
+        QStringLiteral("Enter the number of parallel conductors. Spacing < 25.4mm (1.00\")"),
+        QString(), QString());
     Label236 = r.caption, Edit128 = r.box;
     r = addInput(GroupBox5, inputs, 4, "Label238", "Frequency", "Edit130", "1",
                  "Enter the signal frequency in the conductor.", "Edit131", "MHz");
@@ -236,20 +237,19 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
                  "Enter the distance to the plane.", "Edit133", "mils");
     Label37 = r.caption, Edit132 = r.box, Edit133 = r.unit;
 
-    RadioGroup8 = new RadioGroup(GroupBox5, "RadioGroup8", " Solve For ",
-                                 {"Amperage", "Conductor Width"}, 0);
+    RadioGroup8 =
+        new RadioGroup(GroupBox5, "RadioGroup8", " Solve For ", {"Amperage", "Conductor Width"}, 0);
     // Only the rule sets without modifiers solve for the width.
     RadioGroup8->setEnabled(false);
     SpeedButton4 = makeHelpButton(GroupBox5, "SpeedButton4");
     SpeedButton3 = makeHelpButton(GroupBox5, "SpeedButton3");
     Label339 = makeLabel(GroupBox5, "Label339", "Etch Factor should be set");
     Label340 = makeLabel(GroupBox5, "Label340", "to None for accuracy.");
-    RadioGroup15 = new RadioGroup(GroupBox5, "RadioGroup15", "  Parallel Conductors? ",
-                                  {"No", "Yes"}, 0, 2);
+    RadioGroup15 =
+        new RadioGroup(GroupBox5, "RadioGroup15", "  Parallel Conductors? ", {"No", "Yes"}, 0, 2);
     setHint(RadioGroup15, QStringLiteral("Select between a single conductor or parallel "
                                          "conductors. (Spacing <= 25.4mm, 1.00\")"));
-    RadioGroup2 = new RadioGroup(GroupBox5, "RadioGroup2", " Plane Present? ", {"No", "Yes"}, 0,
-                                 2);
+    RadioGroup2 = new RadioGroup(GroupBox5, "RadioGroup2", " Plane Present? ", {"No", "Yes"}, 0, 2);
     setHint(RadioGroup2, "Select this option if the PCB has a plane to help dissipate heat.");
 
     auto *solveFor = new QGridLayout;
@@ -448,7 +448,10 @@ void ConductorCalculator::applyEtchFactor(int etchFactor)
         p->setSloped(etchFactor == 0);
 }
 
-void ConductorCalculator::enableSolveFor(bool enabled) { RadioGroup8->setEnabled(enabled); }
+void ConductorCalculator::enableSolveFor(bool enabled)
+{
+    RadioGroup8->setEnabled(enabled);
+}
 
 void ConductorCalculator::RadioGroup2Click()
 {
@@ -584,7 +587,8 @@ void ConductorCalculator::CalcConductorProperties()
         }
         const auto weight = options.RadioGroup5->itemIndex() == 1 ? PlaneWeight::TwoOunce
                                                                   : PlaneWeight::HalfOrOneOunce;
-        planeFactor = metric ? planeModifierMetric(weight, distance) : planeModifier(weight, distance);
+        planeFactor =
+            metric ? planeModifierMetric(weight, distance) : planeModifier(weight, distance);
     }
 
     const double t = baseCopper + plating;
@@ -598,7 +602,9 @@ void ConductorCalculator::CalcConductorProperties()
     const bool solveForWidth =
         ruleSet != RuleSet::Ipc2152WithModifiers && RadioGroup8->itemIndex() == 1;
     double entry = context_.parse(Edit15->text());
-    if (!solveForWidth && entry <= t) {
+    // The copper is a sum of table values (0.7 + 1.4 is not exactly 2.1), so a width typed
+    // equal to the thickness shown counts as equal.
+    if (!solveForWidth && entry <= t * (1 + 1e-12)) {
         inform("Conductor width can't be less than or equal to conductor thickness");
         Edit15->setText(generalFloatText(1.5 * t, mode));
         // The corrected width is calculated at once; a pass that is itself the correction's
@@ -623,7 +629,8 @@ void ConductorCalculator::CalcConductorProperties()
         showResult(Edit16, metric ? "%.3f Sq.mm" : "%.2f Sq.mils", area);
         areaSqMils = metric ? sqMmToSqMils(area) : area;
         ConductorModifiers mods;
-        mods.chart = metric ? LookupChartModifierMetric(rise, area) : LookupChartModifier(rise, area);
+        mods.chart =
+            metric ? LookupChartModifierMetric(rise, area) : LookupChartModifier(rise, area);
         mods.thickness = thicknessFactor;
         mods.plane = planeFactor;
         mods.material = context_.MaterialModifier;
@@ -651,8 +658,8 @@ void ConductorCalculator::CalcConductorProperties()
             inform("Conductor width is less than conductor thickess");
     }
 
-    const double rho = metric ? resistivityMetric(context_.ConductorTemp)
-                              : resistivity(context_.ConductorTemp);
+    const double rho =
+        metric ? resistivityMetric(context_.ConductorTemp) : resistivity(context_.ConductorTemp);
     // Parallel conductors: the resistance of one of them.
     const double r = resistance(rho, length, areaSqMils / parallelCount);
     showResult(Edit20, "%.5f Ohms", r);
