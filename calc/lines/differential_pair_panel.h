@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/calculator.h"
+#include "calc/lines/differential_pairs.h"
+#include "ui/controls.h"
+
+#include <QColor>
+
+#include <array>
+
+class QSlider;
+
+namespace tw {
+
+struct Context;
+
+// Cross-section of one pair arrangement, labelled with the names of its inputs.
+class PairCrossSection final : public QWidget {
+public:
+    PairCrossSection(QWidget *parent, const QString &name, lines::PairArrangement arrangement);
+    lines::PairArrangement arrangement() const { return arrangement_; }
+    QSize sizeHint() const override { return {280, 140}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    lines::PairArrangement arrangement_;
+};
+
+// The square go/no-go indicator.
+class IndicatorShape final : public QWidget {
+public:
+    IndicatorShape(QWidget *parent, const QString &name, const QString &hint);
+    void setBrushColor(const QColor &color);
+    QColor brushColor() const { return color_; }
+    QSize sizeHint() const override { return {22, 22}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor color_;
+};
+
+// Differential impedance of six coupled arrangements with a tolerance band and a go/no-go
+// indicator for a target impedance.
+class DifferentialPairCalculator final : public Calculator {
+public:
+    DifferentialPairCalculator(QWidget *parent, Context &context);
+    QGroupBox *groupBox() const override { return GroupBox8; }
+    void compute() override { CalcDifferentialPairs(); }
+    void layerSelected(int itemIndex) override;
+    void declareUnits(UnitSwitch &units) override;
+
+    void CalcDifferentialPairs();
+    void TrackBar1Change();
+
+    QGroupBox *GroupBox8;
+    QLabel *Label38;
+    Edit *Edit21;
+    Edit *Edit62;
+    QLabel *Label39;
+    Edit *Edit26;
+    Edit *Edit63;
+    QLabel *Label40;
+    Edit *Edit27;
+    Edit *Edit64;
+    QLabel *Label58;
+    Edit *Edit32;
+    Edit *Edit65;
+    QLabel *Label240;
+    Edit *Edit151;
+    Edit *Edit152;
+    QLabel *Label45;
+    QLabel *Label46;
+    QSlider *TrackBar1;
+    QLabel *Label43;
+    Edit *Edit28;
+    QLabel *Label44;
+    Edit *Edit29;
+    Edit *Edit30;
+    Edit *Edit31;
+    IndicatorShape *Shape1;
+    QLabel *Label47;
+    QLabel *Label49;
+    QLabel *Label48;
+    QLabel *Label50;
+    QLabel *Label87;
+    QLabel *Label88;
+    QLabel *Label89;
+    QLabel *Label192;
+    QLabel *Label259;
+    PairCrossSection *Image1;
+    PairCrossSection *Image4;
+    PairCrossSection *Image23;
+    PairCrossSection *Image21;
+    PairCrossSection *Image17;
+    PairCrossSection *Image18;
+
+private:
+    // Refuses a length or target that is not positive: message, replacement, recalculation.
+    bool refuseNonPositive(double value, Edit *box, const char *message, const QString &replacement);
+    QString lengthReplacement() const;
+    void showImpedance(Edit *box, bool valid, double value);
+    void showRatio(QLabel *label, bool valid, double ratio);
+
+    Context &context_;
+    std::array<PairCrossSection *, 6> images_{};
+};
+
+} // namespace tw
