@@ -146,7 +146,7 @@ void ConductorPicture::paintEvent(QPaintEvent *)
     const QColor copper(204, 122, 48);
     const int left = 8;
     const int right = width() - 34;
-    const int top = external_ ? 40 : 22;
+    const int top = external_ ? 50 : 22;
     const int bottom = height() - 18;
     p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), board);
     p.setPen(Qt::darkGray);
@@ -186,7 +186,7 @@ void ConductorPicture::paintEvent(QPaintEvent *)
                "Conductor Width");
     p.drawText(QRect(x0 + span + 4, base - thickness - 2, 30, 12), Qt::AlignLeft, "t");
     if (parallel_)
-        p.drawText(QRect(left, widthY - 28, right - left, 12), Qt::AlignCenter,
+        p.drawText(QRect(left, widthY - 30, right - left, 12), Qt::AlignCenter,
                    "Parallel Conductor Count");
 
     if (plane_) {

@@ -504,6 +504,9 @@ void ConductorCalculatorTest::pictureAndControls()
         QCOMPARE(!p->isHidden(), picture == name);
     }
     QCOMPARE(shown, 1);
+    // The cross-section is drawn, not left blank.
+    const QImage drawn = c.GroupBox5->findChild<ConductorPicture *>(picture)->grab().toImage();
+    QVERIFY(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2) != QColor(Qt::white));
     OptionsPanel &options = *f.window().options();
     QCOMPARE(options.RadioGroup1->isEnabled(), layer == 1);
     QCOMPARE(options.RadioGroup5->isEnabled(), plane == 1);
