@@ -325,7 +325,7 @@ void DifferentialPairCalculatorTest::broadsideWithoutCopperThickness()
     // result, no repeating recalculation.
     WindowFixture f;
     startPairs(f, {{setting::ManualCopperWeight, "1"}});
-    f.messages.take();
+    QCOMPARE(f.messages.take(), QStringList());
     f.clickRadio("RadioGroup3", 4);
     f.typeText("Edit136", "0");
     f.enter("Edit27", "5");
