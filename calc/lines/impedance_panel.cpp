@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tw {
 
@@ -48,7 +49,7 @@ const QColor normalBlack(0, 0, 0);
 Edit *unitBox(QWidget *parent, const QString &name)
 {
     Edit *box = makeReadOnly(parent, name, "mils");
-    box->setMaximumWidth(44);
+    box->setFixedWidth(44);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
 }
@@ -108,8 +109,7 @@ void drawConductor(QPainter &p, const QRectF &r, bool thicknessLabel = true)
     drawLayer(p, r, copperColour);
     if (thicknessLabel) {
         p.setPen(Qt::black);
-        p.drawText(QRectF(r.right() + 3, r.top() - 3, 20, r.height() + 6), Qt::AlignVCenter,
-                   "T");
+        p.drawText(QRectF(r.right() + 3, r.top() - 3, 20, r.height() + 6), Qt::AlignVCenter, "T");
     }
 }
 
@@ -125,7 +125,7 @@ LineCrossSection::LineCrossSection(QWidget *parent, const QString &name, LineTop
     : QWidget(parent), topology_(topology)
 {
     setObjectName(name);
-    setMinimumSize(260, 150);
+    setFixedSize(300, 170);
 }
 
 void LineCrossSection::paintEvent(QPaintEvent *)
@@ -161,11 +161,10 @@ void LineCrossSection::paintEvent(QPaintEvent *)
         drawLayer(p, {left, planeTop, right - left, planeH}, planeColour);
         drawLayer(p, {left, surface, right - left, planeTop - surface}, dielectricColour);
         drawConductor(p, {mid - stripW / 2, stripBottom - stripT, stripW, stripT});
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, stripBottom - stripT - 12,
-                            "W");
+        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, stripBottom - stripT - 12, "W");
         verticalDimension(p, mid - stripW / 2 - 20, stripBottom, planeTop, "H2");
-        verticalDimension(p, right - 60, surface, planeTop, "H1");
-        erLabel(p, {right - 40, planeTop - 20});
+        verticalDimension(p, right - 50, surface, planeTop, "H1");
+        erLabel(p, {left + 8, planeTop - 20});
         break;
     }
     case LineTopology::Stripline:
@@ -180,8 +179,7 @@ void LineCrossSection::paintEvent(QPaintEvent *)
         drawLayer(p, {left, top + planeH, right - left, gap}, dielectricColour);
         drawLayer(p, {left, bottom, right - left, planeH}, planeColour);
         drawConductor(p, {mid - stripW / 2, stripBottom - stripT, stripW, stripT});
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, stripBottom - stripT - 12,
-                            "W");
+        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, stripBottom - stripT - 12, "W");
         verticalDimension(p, mid - stripW / 2 - 20, stripBottom, bottom, offset ? "H1" : "H");
         verticalDimension(p, mid + stripW / 2 + 35, top + planeH, stripBottom - stripT,
                           offset ? "H2" : "H");
@@ -200,8 +198,7 @@ void LineCrossSection::paintEvent(QPaintEvent *)
         drawLayer(p, {left, bottom, right - left, planeH}, planeColour);
         drawConductor(p, {mid - stripW / 2, lowerBottom - stripT, stripW, stripT});
         drawConductor(p, {mid - stripW / 2, upperTop, stripW, stripT}, false);
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, lowerBottom - stripT - 10,
-                            "W");
+        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, lowerBottom - stripT - 10, "W");
         verticalDimension(p, mid - stripW / 2 - 20, lowerBottom, bottom, "H");
         verticalDimension(p, mid + stripW / 2 + 35, upperTop + stripT, lowerBottom - stripT, "C");
         erLabel(p, {right - 40, bottom - 15});
@@ -240,12 +237,12 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     Edit67 = new Edit(box, "Edit67", "5", "Enter the total width of the conductor.");
     Edit71 = unitBox(box, "Edit71");
     Label101 = makeLabel(box, "Label101", "Conductor Height (H)");
-    Edit68 = new Edit(box, "Edit68", "10",
-                      "Enter the conductor's height above its reference plane.");
+    Edit68 =
+        new Edit(box, "Edit68", "10", "Enter the conductor's height above its reference plane.");
     Edit72 = unitBox(box, "Edit72");
     Label104 = makeLabel(box, "Label104", "Conductor Height (H2)");
-    Edit74 = new Edit(box, "Edit74", "8",
-                      "Enter the conductor's distance above its reference plane.");
+    Edit74 =
+        new Edit(box, "Edit74", "8", "Enter the conductor's distance above its reference plane.");
     Edit75 = unitBox(box, "Edit75");
     Label288 = makeLabel(box, "Label288", "Frequency (MHz)");
     Edit226 = new Edit(box, "Edit226", "500", "Enter the frequency in MHz.");
@@ -276,8 +273,8 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     Label260 = makeLabel(box, "Label260", "Ohm = ");
     Label261 = makeLabel(box, "Label261", QString());
     Label281 = makeLabel(box, "Label281", "Note:");
-    Label282 = makeLabel(box, "Label282",
-                         "This calculator uses a complex formula, not the simplified");
+    Label282 =
+        makeLabel(box, "Label282", "This calculator uses a complex formula, not the simplified");
     Label283 = makeLabel(box, "Label283",
                          "formula. Its results closely track a commercial 3D field solver.");
     SpeedButton1 = new QToolButton(box);
@@ -294,33 +291,27 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     images_ = {Image8, Image16, Image22, Image9, Image47, Image19};
 
     // Hidden rows take no room in a grid, so the visible inputs close up.
+    // One grid for inputs and results keeps the boxes aligned whatever a topology hides.
     auto *inputs = new QGridLayout;
-    inputs->addWidget(Label100, 0, 0);
-    inputs->addWidget(Edit67, 0, 1);
+    const std::pair<QWidget *, QWidget *> rows[] = {
+        {Label100, Edit67},  {Label101, Edit68}, {Label104, Edit74},
+        {Label288, Edit226}, {Label103, Edit70}, {Label115, Edit77},
+        {Label114, Edit76},  {Label54, Edit73},  {Label289, Label290}};
+    int row = 0;
+    for (const auto &[caption, field] : rows) {
+        inputs->addWidget(caption, row, 0);
+        inputs->addWidget(field, row, 1);
+        field->setFixedWidth(110);
+        ++row;
+    }
     inputs->addWidget(Edit71, 0, 2);
-    inputs->addWidget(Label101, 1, 0);
-    inputs->addWidget(Edit68, 1, 1);
     inputs->addWidget(Edit72, 1, 2);
-    inputs->addWidget(Label104, 2, 0);
-    inputs->addWidget(Edit74, 2, 1);
     inputs->addWidget(Edit75, 2, 2);
-    inputs->addWidget(Label288, 3, 0);
-    inputs->addWidget(Edit226, 3, 1);
-
-    auto *results = new QGridLayout;
-    results->addWidget(Label103, 0, 0);
-    results->addWidget(Edit70, 0, 1);
-    results->addWidget(Label115, 1, 0);
-    results->addWidget(Edit77, 1, 1);
-    results->addWidget(Label114, 2, 0);
-    results->addWidget(Edit76, 2, 1);
-    results->addWidget(Label54, 3, 0);
-    results->addWidget(Edit73, 3, 1);
-    results->addWidget(Label289, 4, 0);
-    results->addWidget(Label290, 4, 1);
-    results->addWidget(Label116, 5, 0, 1, 2);
-    results->addWidget(Label188, 6, 0, 1, 2);
-    results->addWidget(Label191, 7, 0, 1, 2);
+    inputs->setRowMinimumHeight(4, 34);
+    inputs->setAlignment(Edit70, Qt::AlignBottom);
+    inputs->setAlignment(Label103, Qt::AlignBottom);
+    for (QLabel *l : {Label116, Label188, Label191})
+        inputs->addWidget(l, row++, 0, 1, 3);
 
     auto *restrictions = new QGridLayout;
     auto *heading = new QHBoxLayout;
@@ -339,6 +330,8 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     restrictions->addWidget(Label261, 6, 1);
     restrictions->setColumnStretch(1, 1);
 
+    Label282->setWordWrap(true);
+    Label283->setWordWrap(true);
     auto *note = new QVBoxLayout;
     note->setSpacing(0);
     note->addWidget(Label281);
@@ -347,8 +340,6 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
 
     auto *leftColumn = new QVBoxLayout;
     leftColumn->addLayout(inputs);
-    leftColumn->addSpacing(8);
-    leftColumn->addLayout(results);
     leftColumn->addStretch(1);
 
     auto *rightColumn = new QVBoxLayout;
@@ -359,8 +350,8 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     rightColumn->addStretch(1);
 
     auto *columns = new QHBoxLayout(GroupBox15);
-    columns->addLayout(leftColumn, 1);
-    columns->addSpacing(12);
+    columns->addLayout(leftColumn, 0);
+    columns->addSpacing(16);
     columns->addLayout(rightColumn, 1);
 
     for (Edit *e : {Edit67, Edit68, Edit74, Edit226})
@@ -419,12 +410,13 @@ void ImpedanceCalculator::layerSelected(int itemIndex)
         "Enter the conductor's distance above and/or below its reference plane.",
         "Enter the conductor's distance below its reference plane."};
     setHint(Edit68, heightHints[index]);
-    static const char *const secondHints[] = {nullptr,
-                                              "Enter the conductor's distance above its reference plane.",
-                                              nullptr,
-                                              "Enter the conductor's distance above its reference plane.",
-                                              "Enter the conductor to conductor distance.",
-                                              "Enter the conductor to conductor distance."};
+    static const char *const secondHints[] = {
+        nullptr,
+        "Enter the conductor's distance above its reference plane.",
+        nullptr,
+        "Enter the conductor's distance above its reference plane.",
+        "Enter the conductor to conductor distance.",
+        "Enter the conductor to conductor distance."};
     if (secondHints[index])
         setHint(Edit74, secondHints[index]);
 
@@ -433,16 +425,20 @@ void ImpedanceCalculator::layerSelected(int itemIndex)
 
     const bool restricted = is({MicrostripEmbed, Stripline, CoplanarWave});
     const bool heightChecked = is({MicrostripEmbed, Stripline});
-    for (QWidget *w : std::initializer_list<QWidget *>{Label107, Label108, Label57, Label85, Label86})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label107, Label108, Label57, Label85, Label86})
         w->setVisible(restricted);
-    for (QWidget *w : std::initializer_list<QWidget *>{Label111, Label112, Label246, Label260, Label261})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label111, Label112, Label246, Label260, Label261})
         w->setVisible(heightChecked);
     Label116->setVisible(itemIndex == StriplineAsym);
     Label188->hide();
     Label191->hide();
-    for (QWidget *w : std::initializer_list<QWidget *>{Label289, Label290, Label281, Label282, Label283})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label289, Label290, Label281, Label282, Label283})
         w->setVisible(itemIndex == Microstrip);
-    for (QWidget *w : std::initializer_list<QWidget *>{Edit73, Edit76, Edit77, Label54, Label114, Label115})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Edit73, Edit76, Edit77, Label54, Label114, Label115})
         w->setVisible(itemIndex != CoplanarWave);
     SpeedButton1->setVisible(itemIndex == CoplanarWave);
 
@@ -453,12 +449,14 @@ void ImpedanceCalculator::layerSelected(int itemIndex)
     if (itemIndex == CoplanarWave)
         o->RadioGroup1->setItemIndex(2);
     const bool plating = itemIndex == Microstrip;
-    for (QWidget *w : std::initializer_list<QWidget *>{o->RadioGroup1, o->GroupBox32, o->Edit138, o->Edit139})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{o->RadioGroup1, o->GroupBox32, o->Edit138, o->Edit139})
         w->setEnabled(plating);
     if (itemIndex == CoplanarWave)
         o->RadioGroup4->setItemIndex(1);
     const bool base = itemIndex != CoplanarWave;
-    for (QWidget *w : std::initializer_list<QWidget *>{o->RadioGroup4, o->GroupBox31, o->Edit136, o->Edit137})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{o->RadioGroup4, o->GroupBox31, o->Edit136, o->Edit137})
         w->setEnabled(base);
 }
 
@@ -621,8 +619,8 @@ void ImpedanceCalculator::calcEmbedded(double w, double h1, double t, double er)
         return;
     // The formula wants the conductor inside the dielectric, with its thickness.
     if (t + h2 >= h1)
-        context_.messages->information(
-            "Conductor Height2 can't be greater than or equal to Conductor Height1 + Copper Weight");
+        context_.messages->information("Conductor Height2 can't be greater than or equal to "
+                                       "Conductor Height1 + Copper Weight");
 
     const double toInch = metric ? 0.03937007874015748 : 0.001;
     const lines::EmbeddedMicrostripResult line =

@@ -18,7 +18,6 @@ class LineCrossSection final : public QWidget {
 public:
     LineCrossSection(QWidget *parent, const QString &name, lines::LineTopology topology);
     lines::LineTopology topology() const { return topology_; }
-    QSize sizeHint() const override { return {300, 170}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -82,14 +82,15 @@ void ImpedanceCalculatorTest::topologyLayout_data()
     const QStringList second{"Label104", "Edit74", "Edit75"};
     const QStringList checks{"Label57", "Label85", "Label86", "Label107", "Label108"};
     const QStringList heightChecks{"Label111", "Label112", "Label246", "Label260", "Label261"};
-    QTest::newRow("Microstrip")
-        << int(Microstrip) << "Conductor Height (H)" << QString()
-        << "Enter the conductor's distance above its reference plane."
-        << (perLength + QStringList{"Image8", "Edit226", "Label288", "Label289", "Label290",
-                                    "Label281", "Label282", "Label283"})
-        << true << true;
+    QTest::newRow("Microstrip") << int(Microstrip) << "Conductor Height (H)" << QString()
+                                << "Enter the conductor's distance above its reference plane."
+                                << (perLength + QStringList{"Image8", "Edit226", "Label288",
+                                                            "Label289", "Label290", "Label281",
+                                                            "Label282", "Label283"})
+                                << true << true;
     QTest::newRow("Microstrip Embed")
-        << int(Embed) << "Conductor Height (H1)" << "Conductor Height (H2)"
+        << int(Embed) << "Conductor Height (H1)"
+        << "Conductor Height (H2)"
         << "Enter the total thickness of the substrate."
         << (perLength + second + checks + heightChecks + QStringList{"Image16"}) << false << true;
     QTest::newRow("Stripline")
@@ -97,15 +98,18 @@ void ImpedanceCalculatorTest::topologyLayout_data()
         << "Enter the conductor's distance above and/or below its reference plane."
         << (perLength + checks + heightChecks + QStringList{"Image22"}) << false << true;
     QTest::newRow("Stripline Asym")
-        << int(Asym) << "Conductor Height (H1)" << "Conductor Height (H2)"
+        << int(Asym) << "Conductor Height (H1)"
+        << "Conductor Height (H2)"
         << "Enter the conductor's distance below its reference plane."
         << (perLength + second + QStringList{"Image9", "Label116"}) << false << true;
     QTest::newRow("Dual Stripline")
-        << int(Dual) << "Conductor Height (H)" << "Conductor Spacing (C)"
+        << int(Dual) << "Conductor Height (H)"
+        << "Conductor Spacing (C)"
         << "Enter the conductor's distance above and/or below its reference plane."
         << (perLength + second + QStringList{"Image47"}) << false << true;
     QTest::newRow("Coplanar Wave")
-        << int(Coplanar) << "Conductor Height (H)" << "Conductor Gap (G)"
+        << int(Coplanar) << "Conductor Height (H)"
+        << "Conductor Gap (G)"
         << "Enter the conductor's distance below its reference plane."
         << (second + checks + QStringList{"Image19", "SpeedButton1"}) << false << false;
 }
@@ -133,12 +137,12 @@ void ImpedanceCalculatorTest::topologyLayout()
     QCOMPARE(f.find<QWidget>("Edit68")->toolTip(), heightHint);
 
     const QStringList toggled{
-        "Label104", "Edit74",   "Edit75",   "Edit226",  "Label288", "Image8",   "Image16",
-        "Image22",  "Image9",   "Image47",  "Image19",  "Label57",  "Label85",  "Label86",
-        "Label246", "Label107", "Label108", "Label111", "Label112", "Label260", "Label261",
-        "Label116", "Label188", "Label191", "Label289", "Label290", "Label281", "Label282",
-        "Label283", "Edit77",   "Edit76",   "Edit73",   "Label115", "Label114", "Label54",
-        "SpeedButton1"};
+        "Label104", "Edit74",   "Edit75",   "Edit226",  "Label288", "Image8",
+        "Image16",  "Image22",  "Image9",   "Image47",  "Image19",  "Label57",
+        "Label85",  "Label86",  "Label246", "Label107", "Label108", "Label111",
+        "Label112", "Label260", "Label261", "Label116", "Label188", "Label191",
+        "Label289", "Label290", "Label281", "Label282", "Label283", "Edit77",
+        "Edit76",   "Edit73",   "Label115", "Label114", "Label54",  "SpeedButton1"};
     for (const QString &name : toggled)
         QVERIFY2(shown(f, name) == visible.contains(name), qPrintable(name));
     for (const char *name : {"Label101", "Edit68", "Edit67", "Edit70"})
@@ -155,22 +159,22 @@ void ImpedanceCalculatorTest::workedValues_data()
     QTest::addColumn<int>("topology");
     QTest::addColumn<QStringList>("expected"); // Edit70, Edit77, Edit76, Edit73, Label56
 
-    QTest::newRow("Microstrip")
-        << false << int(Microstrip)
-        << QStringList{"83.6097 Ohms", "144.3708 ps/in", "1.7267 pF/in", "12.0708 nH/in", "2.10 mils"};
-    QTest::newRow("Microstrip Embed")
-        << false << int(Embed)
-        << QStringList{"70.1610 Ohms", "167.8093 ps/in", "2.3918 pF/in", "11.7737 nH/in", "0.70 mils"};
-    QTest::newRow("Stripline")
-        << false << int(Stripline)
-        << QStringList{"59.431 Ohms", "181.7685 ps/in", "3.0585 pF/in", "10.8027 nH/in", "0.70 mils"};
-    QTest::newRow("Stripline Asym") << false << int(Asym)
-                                    << QStringList{"56.467 Ohms", "181.7685 ps/in", "", "", "0.70 mils"};
-    QTest::newRow("Dual Stripline")
-        << false << int(Dual)
-        << QStringList{"68.648 Ohms", "181.7685 ps/in", "2.6478 pF/in", "12.4780 nH/in", "0.70 mils"};
-    QTest::newRow("Coplanar Wave") << false << int(Coplanar)
-                                   << QStringList{"86.6408 Ohms", "", "", "", "2.10 mils"};
+    QTest::newRow("Microstrip") << false << int(Microstrip)
+                                << QStringList{"83.6097 Ohms", "144.3708 ps/in", "1.7267 pF/in",
+                                               "12.0708 nH/in", "2.10 mils"};
+    QTest::newRow("Microstrip Embed") << false << int(Embed)
+                                      << QStringList{"70.1610 Ohms", "167.8093 ps/in",
+                                                     "2.3918 pF/in", "11.7737 nH/in", "0.70 mils"};
+    QTest::newRow("Stripline") << false << int(Stripline)
+                               << QStringList{"59.431 Ohms", "181.7685 ps/in", "3.0585 pF/in",
+                                              "10.8027 nH/in", "0.70 mils"};
+    QTest::newRow("Stripline Asym")
+        << false << int(Asym) << QStringList{"56.467 Ohms", "181.7685 ps/in", "", "", "0.70 mils"};
+    QTest::newRow("Dual Stripline") << false << int(Dual)
+                                    << QStringList{"68.648 Ohms", "181.7685 ps/in", "2.6478 pF/in",
+                                                   "12.4780 nH/in", "0.70 mils"};
+    QTest::newRow("Coplanar Wave")
+        << false << int(Coplanar) << QStringList{"86.6408 Ohms", "", "", "", "2.10 mils"};
     QTest::newRow("metric Microstrip")
         << true << int(Microstrip)
         << QStringList{"83.6512 Ohms", "56.8482 ps/cm", "0.6796 pF/cm", "4.7554 nH/cm", " 53 um"};
@@ -183,8 +187,8 @@ void ImpedanceCalculatorTest::workedValues_data()
     QTest::newRow("metric Dual Stripline")
         << true << int(Dual)
         << QStringList{"68.607 Ohms", "71.5624 ps/cm", "1.0431 pF/cm", "4.9097 nH/cm", " 18 um"};
-    QTest::newRow("metric Coplanar Wave") << true << int(Coplanar)
-                                          << QStringList{"86.6408 Ohms", "", "", "", " 53 um"};
+    QTest::newRow("metric Coplanar Wave")
+        << true << int(Coplanar) << QStringList{"86.6408 Ohms", "", "", "", " 53 um"};
 }
 
 void ImpedanceCalculatorTest::workedValues()
@@ -267,24 +271,33 @@ void ImpedanceCalculatorTest::entryCorrections_data()
 
     const QString width = "Conductor width cannot be less less than or equal to zero.";
     const QString height = "Conductor height cannot be less less than or equal to zero.";
-    QTest::newRow("Er 1") << false << int(Microstrip) << "Edit7" << "1"
-                          << "Minimum Er value can't be less than or equal to 1" << "1.01";
-    QTest::newRow("Er below 1") << false << int(Stripline) << "Edit7" << "0.5"
-                                << "Minimum Er value can't be less than or equal to 1" << "1.01";
-    QTest::newRow("width 0") << false << int(Microstrip) << "Edit67" << "0" << width << "1";
-    QTest::newRow("width 0 metric") << true << int(Microstrip) << "Edit67" << "0" << width
-                                    << "0.0254";
-    QTest::newRow("height negative") << false << int(Coplanar) << "Edit68" << "-3" << height
-                                     << "1";
-    QTest::newRow("embedded H2 0") << false << int(Embed) << "Edit74" << "0" << height << "1";
-    QTest::newRow("asym H2 metric") << true << int(Asym) << "Edit74" << "-1" << height
-                                    << "0.0254";
+    QTest::newRow("Er 1") << false << int(Microstrip) << "Edit7"
+                          << "1"
+                          << "Minimum Er value can't be less than or equal to 1"
+                          << "1.01";
+    QTest::newRow("Er below 1") << false << int(Stripline) << "Edit7"
+                                << "0.5"
+                                << "Minimum Er value can't be less than or equal to 1"
+                                << "1.01";
+    QTest::newRow("width 0") << false << int(Microstrip) << "Edit67"
+                             << "0" << width << "1";
+    QTest::newRow("width 0 metric") << true << int(Microstrip) << "Edit67"
+                                    << "0" << width << "0.0254";
+    QTest::newRow("height negative") << false << int(Coplanar) << "Edit68"
+                                     << "-3" << height << "1";
+    QTest::newRow("embedded H2 0") << false << int(Embed) << "Edit74"
+                                   << "0" << height << "1";
+    QTest::newRow("asym H2 metric") << true << int(Asym) << "Edit74"
+                                    << "-1" << height << "0.0254";
     QTest::newRow("dual spacing 0")
-        << false << int(Dual) << "Edit74" << "0"
-        << "Conductor spacing cannot be less less than or equal to zero." << "1";
-    QTest::newRow("coplanar gap 0")
-        << false << int(Coplanar) << "Edit74" << "0"
-        << "Conductor gap cannot be less less than or equal to zero." << "1";
+        << false << int(Dual) << "Edit74"
+        << "0"
+        << "Conductor spacing cannot be less less than or equal to zero."
+        << "1";
+    QTest::newRow("coplanar gap 0") << false << int(Coplanar) << "Edit74"
+                                    << "0"
+                                    << "Conductor gap cannot be less less than or equal to zero."
+                                    << "1";
 }
 
 void ImpedanceCalculatorTest::entryCorrections()
@@ -339,26 +352,66 @@ void ImpedanceCalculatorTest::rangeWarnings_data()
     QTest::addColumn<QString>("back");
     QTest::addColumn<QString>("normal");
 
-    QTest::newRow("embedded W 20") << false << int(Embed) << "Edit67" << "20" << "Label108"
-                                   << "20.0 Warning!" << "15" << "15";
-    QTest::newRow("embedded H1 16") << false << int(Embed) << "Edit68" << "16" << "Label112"
-                                    << "16.0 Warning!" << "15" << "15";
-    QTest::newRow("embedded Zo 91.77") << false << int(Embed) << "Edit67" << "2" << "Label261"
-                                       << "91.7706 Warning!" << "5" << "70.1610";
-    QTest::newRow("stripline H tested itself") << false << int(Stripline) << "Edit68" << "16"
-                                               << "Label112" << "16.0 Warning!" << "10" << "10";
-    QTest::newRow("stripline Zo 13.01") << false << int(Stripline) << "Edit67" << "30"
-                                        << "Label261" << "13.0136 Warning!" << "5" << "59.4311";
-    QTest::newRow("metric embedded W 0.5") << true << int(Embed) << "Edit67" << "0.5"
-                                           << "Label108" << "0.5 Warning!" << "0.381" << "0.381";
-    QTest::newRow("metric stripline W 0.1") << true << int(Stripline) << "Edit67" << "0.1"
-                                            << "Label108" << "0.1 Warning!" << "0.1269" << "0.1269";
-    QTest::newRow("coplanar W/H 2") << false << int(Coplanar) << "Edit67" << "20" << "Label108"
-                                    << "2.000" << "19.9" << "1.990";
-    QTest::newRow("coplanar W/H below 0.1") << false << int(Coplanar) << "Edit67" << "0.9"
-                                            << "Label108" << "0.090" << "1" << "0.100";
-    QTest::newRow("metric coplanar W/H below 0.1") << true << int(Coplanar) << "Edit67" << "0.02"
-                                                   << "Label108" << "0.079" << "0.127" << "0.500";
+    QTest::newRow("embedded W 20") << false << int(Embed) << "Edit67"
+                                   << "20"
+                                   << "Label108"
+                                   << "20.0 Warning!"
+                                   << "15"
+                                   << "15";
+    QTest::newRow("embedded H1 16") << false << int(Embed) << "Edit68"
+                                    << "16"
+                                    << "Label112"
+                                    << "16.0 Warning!"
+                                    << "15"
+                                    << "15";
+    QTest::newRow("embedded Zo 91.77") << false << int(Embed) << "Edit67"
+                                       << "2"
+                                       << "Label261"
+                                       << "91.7706 Warning!"
+                                       << "5"
+                                       << "70.1610";
+    QTest::newRow("stripline H tested itself") << false << int(Stripline) << "Edit68"
+                                               << "16"
+                                               << "Label112"
+                                               << "16.0 Warning!"
+                                               << "10"
+                                               << "10";
+    QTest::newRow("stripline Zo 13.01") << false << int(Stripline) << "Edit67"
+                                        << "30"
+                                        << "Label261"
+                                        << "13.0136 Warning!"
+                                        << "5"
+                                        << "59.4311";
+    QTest::newRow("metric embedded W 0.5") << true << int(Embed) << "Edit67"
+                                           << "0.5"
+                                           << "Label108"
+                                           << "0.5 Warning!"
+                                           << "0.381"
+                                           << "0.381";
+    QTest::newRow("metric stripline W 0.1") << true << int(Stripline) << "Edit67"
+                                            << "0.1"
+                                            << "Label108"
+                                            << "0.1 Warning!"
+                                            << "0.1269"
+                                            << "0.1269";
+    QTest::newRow("coplanar W/H 2") << false << int(Coplanar) << "Edit67"
+                                    << "20"
+                                    << "Label108"
+                                    << "2.000"
+                                    << "19.9"
+                                    << "1.990";
+    QTest::newRow("coplanar W/H below 0.1") << false << int(Coplanar) << "Edit67"
+                                            << "0.9"
+                                            << "Label108"
+                                            << "0.090"
+                                            << "1"
+                                            << "0.100";
+    QTest::newRow("metric coplanar W/H below 0.1") << true << int(Coplanar) << "Edit67"
+                                                   << "0.02"
+                                                   << "Label108"
+                                                   << "0.079"
+                                                   << "0.127"
+                                                   << "0.500";
 }
 
 void ImpedanceCalculatorTest::rangeWarnings()
@@ -475,7 +528,8 @@ void ImpedanceCalculatorTest::degenerateGeometries_data()
         << int(Asym) << false << Entries{{"Edit67", "1"}, {"Edit68", "0.01"}, {"Edit74", "100"}}
         << QStringList{"Error", "Error", "Error"};
     QTest::newRow("dual wide conductor: negative impedance")
-        << int(Dual) << false << Entries{{"Edit67", "200"}} << QStringList{"-45.483 Ohms", "Error", "Error"};
+        << int(Dual) << false << Entries{{"Edit67", "200"}}
+        << QStringList{"-45.483 Ohms", "Error", "Error"};
     QTest::newRow("coplanar huge gap")
         << int(Coplanar) << false << Entries{{"Edit74", "1e9"}} << QStringList{};
 }
