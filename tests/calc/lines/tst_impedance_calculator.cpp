@@ -56,6 +56,7 @@ private slots:
     void workedValues();
     void coplanarCopperReset();
     void coplanarManualCopperStaysDisabled();
+    void returningToTheTabStartsFromMicrostrip();
     void entryCorrections_data();
     void entryCorrections();
     void embeddedHeightWarningKeepsResults();
@@ -257,6 +258,23 @@ void ImpedanceCalculatorTest::coplanarManualCopperStaysDisabled()
     f.clickRadio("RadioGroup3", Embed);
     QVERIFY(f.find<QWidget>("Edit136")->isEnabled());
     QVERIFY(!f.find<QWidget>("Edit138")->isEnabled());
+    QCOMPARE(f.messages.take(), QStringList());
+}
+
+void ImpedanceCalculatorTest::returningToTheTabStartsFromMicrostrip()
+{
+    WindowFixture f;
+    startImpedance(f);
+    f.clickRadio("RadioGroup3", Coplanar);
+    f.clickTab(14);
+    f.clickTab(7);
+    QCOMPARE(f.find<RadioGroup>("RadioGroup3")->itemIndex(), int(Microstrip));
+    QCOMPARE(f.find<QGroupBox>("RadioGroup3")->title(), " Passive Circuits ");
+    QVERIFY(shown(f, "Edit226"));
+    QVERIFY(!shown(f, "SpeedButton1"));
+    QVERIFY(f.find<QWidget>("RadioGroup1")->isEnabled());
+    QVERIFY(f.find<QWidget>("RadioGroup4")->isEnabled());
+    QCOMPARE(f.text("Edit70"), "83.6097 Ohms");
     QCOMPARE(f.messages.take(), QStringList());
 }
 
