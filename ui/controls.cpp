@@ -38,6 +38,9 @@ void Edit::setText(const QString &text)
 {
     if (text == QLineEdit::text())
         return;
+    // The length limit is for typing; a converted or default value is never cut.
+    if (text.size() > maxLength())
+        setMaxLength(static_cast<int>(text.size()));
     QLineEdit::setText(text);
     if (onChange)
         onChange();

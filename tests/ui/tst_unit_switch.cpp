@@ -13,7 +13,21 @@ private slots:
     void entriesOfTheSwitch_data();
     void entriesOfTheSwitch();
     void commaModeWritesCommas();
+    void longConversionsAreNotCut();
 };
+
+void UnitSwitchTest::longConversionsAreNotCut()
+{
+    QWidget parent;
+    auto *box = new Edit(&parent, "box", "0.123");
+    box->setMaxLength(8);
+    UnitSwitch units;
+    units.addInput({1, box, Quantity::Length});
+    units.convert(UnitSystem::Imperial, DecimalMode::Point);
+    QCOMPARE(box->text(), "4.84251968503937");
+    units.convert(UnitSystem::Metric, DecimalMode::Point);
+    QCOMPARE(box->text(), "0.123");
+}
 
 void UnitSwitchTest::toMetricAndBack()
 {
