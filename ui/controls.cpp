@@ -25,6 +25,14 @@ void setHint(QWidget *widget, const QString &hint)
             setHint(group->button(i), hint);
 }
 
+void setFontColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 Edit::Edit(QWidget *parent, const QString &name, const QString &text, const QString &hint)
     : QLineEdit(text, parent)
 {

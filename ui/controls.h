@@ -5,6 +5,7 @@
 // event guard, programmatic ones call the handler directly so errors reach the running handler.
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +26,12 @@ using Handler = std::function<void()>;
 
 // Status-bar hint and tooltip of a control.
 void setHint(QWidget *widget, const QString &hint);
+
+// The colours of results: navy or black in range, red (255) for a warning.
+inline const QColor resultNavy{0, 0, 128};
+inline const QColor warningRed{255, 0, 0};
+// The text colour of a box or a label.
+void setFontColour(QWidget *widget, const QColor &colour);
 
 // Single-line edit box. setText fires the change handler; Enter fires onEnter.
 class Edit : public QLineEdit {

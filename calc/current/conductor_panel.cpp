@@ -24,16 +24,7 @@ using namespace current;
 
 namespace {
 
-const QColor navy(0, 0, 128);
-const QColor red(255, 0, 0);
 
-void setFontColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 // Entry limits of one unit system; the texts with a decimal follow the decimal mode.
 struct Limits {
@@ -308,8 +299,8 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
         addOutput(GroupBox5, results, row++, "Label237", "Skin Depth", "Edit129");
     std::tie(Label239, Edit134) =
         addOutput(GroupBox5, results, row++, "Label239", "Skin Depth Percentage", "Edit134");
-    setFontColour(Edit17, navy);
-    setFontColour(Edit134, navy);
+    setFontColour(Edit17, resultNavy);
+    setFontColour(Edit134, resultNavy);
 
     auto *leftColumn = new QVBoxLayout;
     leftColumn->addLayout(inputs);
@@ -415,7 +406,7 @@ void ConductorCalculator::declareUnits(UnitSwitch &units)
 
 void ConductorCalculator::showMaterialWarning(bool exceeded)
 {
-    setFontColour(Edit17, exceeded ? red : navy);
+    setFontColour(Edit17, exceeded ? warningRed : resultNavy);
 }
 
 void ConductorCalculator::applyIpcVersion(int version)
@@ -680,7 +671,7 @@ void ConductorCalculator::CalcConductorProperties()
         checkFloatFaults(share);
         Edit134->setText(share >= 100 ? QStringLiteral("100%") : formatResult("%.2f %%", share));
         clearFloatFaults();
-        setFontColour(Edit134, skinDepthLimited(depth, half) ? red : navy);
+        setFontColour(Edit134, skinDepthLimited(depth, half) ? warningRed : resultNavy);
     }
 
     showResult(Edit135, "%.4f dBm", powerDbm(power));

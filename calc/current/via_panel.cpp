@@ -230,12 +230,6 @@ void addResultRow(QGridLayout *grid, int row, QLabel *caption, Edit *box)
     grid->addWidget(box, row, 1, 1, 2);
 }
 
-void setFontColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -268,7 +262,7 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
     Edit8 = makeReadOnly(g, "Edit8");
     Label12 = makeLabel(g, "Label12", "Via Current");
     Edit10 = makeReadOnly(g, "Edit10");
-    setFontColour(Edit10, Qt::darkBlue);
+    setFontColour(Edit10, resultNavy);
     Label13 = makeLabel(g, "Label13", "Via Capacitance");
     Edit11 = makeReadOnly(g, "Edit11");
     Label14 = makeLabel(g, "Label14", "Via Inductance");
@@ -351,11 +345,6 @@ void ViaCalculator::configureLeading()
     Label187->setText(current::ruleSetModeText(current::RuleSet(ruleSet)));
 }
 
-void ViaCalculator::configureTrailing()
-{
-    context_.info->Label23->setText("Via Temperature");
-}
-
 void ViaCalculator::layerSelected(int itemIndex)
 {
     if (itemIndex < 0 || itemIndex > 2)
@@ -408,7 +397,7 @@ void ViaCalculator::declareUnits(UnitSwitch &units)
 
 void ViaCalculator::showMaterialWarning(bool exceeded)
 {
-    setFontColour(Edit10, exceeded ? QColor(Qt::red) : QColor(Qt::darkBlue));
+    setFontColour(Edit10, exceeded ? warningRed : resultNavy);
 }
 
 void ViaCalculator::writeStartupDefaults()

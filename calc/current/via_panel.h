@@ -32,7 +32,6 @@ public:
     QGroupBox *groupBox() const override { return GroupBox1; }
     void compute() override { CalcViaProperties(); }
     void configureLeading() override;
-    void configureTrailing() override;
     void layerSelected(int itemIndex) override;
     void declareUnits(UnitSwitch &units) override;
     void showMaterialWarning(bool exceeded) override;

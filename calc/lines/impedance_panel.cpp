@@ -35,15 +35,7 @@ enum Topology {
 const char *const heightMessage = "Conductor height cannot be less less than or equal to zero.";
 const char *const errorText = "Error";
 
-void setFontColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
 
-const QColor warningRed(255, 0, 0);
 const QColor normalBlack(0, 0, 0);
 
 Edit *unitBox(QWidget *parent, const QString &name)
