@@ -87,7 +87,7 @@ TForm1::TForm1(Services services, StartOptions start)
     side->addStretch(1);
     auto *sideWidget = new QWidget(Panel1);
     sideWidget->setLayout(side);
-    sideWidget->setFixedWidth(300);
+    sideWidget->setFixedWidth(320);
     panels->addWidget(sideWidget);
 
     StatusBar1 = new QStatusBar(this);

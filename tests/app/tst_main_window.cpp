@@ -59,7 +59,8 @@ void MainWindowTest::switching()
     QFETCH(int, index);
     QFETCH(bool, byMenu);
     WindowFixture f;
-    f.install({{setting::Program, index == 5 ? "6" : "5"}});
+    // Starting on the via calculator leaves its lines filled for the next one.
+    f.install({{setting::Program, index == 0 ? "5" : "0"}});
     TForm1 &w = f.start();
     if (byMenu)
         w.menuItems[std::size_t(index)]->trigger();
@@ -79,8 +80,9 @@ void MainWindowTest::switching()
     QCOMPARE(w.RadioGroup6->isEnabled(), index != 11 && index != 14 && index < 18);
     QCOMPARE(w.info()->Label319->isVisibleTo(&w), index == 18);
     QCOMPARE(w.info()->Label23->isVisibleTo(&w), index != 18);
-    if (row.notApplicable & tw::Label110)
-        QCOMPARE(w.info()->Label110->text(), "N/A");
+    // Only the via calculator fills the via lines; no other shows a via's leftovers.
+    QCOMPARE(w.info()->Label110->text() == "N/A", index != 0);
+    QCOMPARE(w.info()->Label285->text() == "N/A", index != 0);
     // The conductor temperature is shown only on the two current calculators.
     QCOMPARE(w.info()->Label27->text() == "N/A", index > 1);
     QCOMPARE(w.options()->GroupBox3->isEnabled(), index <= 1);
