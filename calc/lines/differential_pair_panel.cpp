@@ -22,7 +22,7 @@ using lines::PairArrangement;
 
 namespace {
 
-const QColor kRed(255, 0, 0);
+const QColor &kRed = warningRed;
 const QColor kGreen(0, 255, 0);
 const QColor kBlack(0, 0, 0);
 
@@ -31,13 +31,6 @@ const char *const kToleranceTexts[lines::kTolerancePositions] = {
 
 // The single-line models and the shielding term take mils.
 constexpr double kMillimetresToMils = 1000.0 / 25.4;
-
-void setTextColor(QLabel *label, const QColor &color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
 
 // Drawing in a 100 x 50 frame scaled to the widget.
 class Sketch {
@@ -303,7 +296,7 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     ratios->setColumnStretch(3, 1);
 
     Label192 = makeLabel(GroupBox8, "Label192", "Attention!");
-    setTextColor(Label192, kRed);
+    setFontColour(Label192, kRed);
     Label259 = makeLabel(GroupBox8, "Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
     Label192->hide();
     Label259->hide();
@@ -424,17 +417,17 @@ void DifferentialPairCalculator::showRatio(QLabel *label, bool valid, double rat
 {
     if (!valid) {
         label->setText("Error");
-        setTextColor(label, kRed);
+        setFontColour(label, kRed);
         return;
     }
     checkFloatFaults(ratio);
     const QString text = formatResult("%.3f", ratio);
     if (lines::ratioInFormulaRange(ratio)) {
         label->setText(text);
-        setTextColor(label, kBlack);
+        setFontColour(label, kBlack);
     } else {
         label->setText(text + " Warning!");
-        setTextColor(label, kRed);
+        setFontColour(label, kRed);
     }
 }
 
