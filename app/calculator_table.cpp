@@ -70,15 +70,13 @@ std::array<CalculatorRow, CalculatorCount> buildTable()
          noLayers()},
         {7, "Conductor Impedance", "RFImpedances1", "Conductor &Impedance", "GroupBox15",
          " Conductor Impedance ", copper, Label110 | Label285 | Label72 | Label27 | Label28, true,
-         options("EE---EKEHE"),
-         false,
+         options("EE---EKEHE"), false,
          layers(" Passive Circuits ",
-                {"Microstrip", "Microstrip Embed", "Stripline", "Stripline Asym",
-                 "Dual Stripline", "Coplanar Wave"},
+                {"Microstrip", "Microstrip Embed", "Stripline", "Stripline Asym", "Dual Stripline",
+                 "Coplanar Wave"},
                 0)},
         {8, "Conversion Data", "ConversionData1", "C&onversion Calculator", "GroupBox7",
-         " Units Conversion Data ", copper, AllSix, true, options("--------S-"), false,
-         noLayers()},
+         " Units Conversion Data ", copper, AllSix, true, options("--------S-"), false, noLayers()},
         {9, "Planar Inductors", "PlanarInductors1", "Planar I&nductors", "GroupBox20",
          " Planar Inductors Calculator ", copper, AllSix, true, options("--------HE"), false,
          layers(" Inductor Geometry ", {"Square", "Hexagonal", "Octagonal", "Circular"}, 0)},
@@ -93,9 +91,9 @@ std::array<CalculatorRow, CalculatorCount> buildTable()
          noLayers()},
         {14, "PPM Calculator", "PPMCalculator1", "PPM C&alculator", "GroupBox36",
          " PPM Calculator ", copper, AllSix, false, options("--------S-"), false, noLayers()},
-        {15, "Crosstalk Calculator", "CrosstalkCalculator1", "Crosstal&k Calculator",
-         "GroupBox39", " Crosstalk Calculator ", copper, AllSix, true, options("EE------SE"),
-         false, layers(" Conductor Layer ", twoLines, 0)},
+        {15, "Crosstalk Calculator", "CrosstalkCalculator1", "Crosstal&k Calculator", "GroupBox39",
+         " Crosstalk Calculator ", copper, AllSix, true, options("EE------SE"), false,
+         layers(" Conductor Layer ", twoLines, 0)},
         {16, "Wavelength Calculator", "WavelengthCalculator1", "Wavelength Calc&ulator",
          "GroupBox22", " Wavelength Calculator ", copper, AllSix, true, options("--------S-"),
          false, layers(" Conductor Layer ", twoLines, 0, false)},
@@ -117,7 +115,10 @@ const std::array<CalculatorRow, CalculatorCount> &calculatorTable()
     return table;
 }
 
-bool manualCopperApplies(int tab) { return tab >= 0 && tab <= 12; }
+bool manualCopperApplies(int tab)
+{
+    return tab >= 0 && tab <= 12;
+}
 
 ManualCopperEnables manualCopperEnables(int tab, int layerIndex)
 {

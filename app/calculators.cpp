@@ -4,8 +4,8 @@
 #include "calc/current/conductor_panel.h"
 #include "calc/current/via_panel.h"
 #include "calc/general/ppm_panel.h"
-#include "calc/lines/impedance_panel.h"
 #include "calc/lines/differential_pair_panel.h"
+#include "calc/lines/impedance_panel.h"
 
 namespace tw {
 

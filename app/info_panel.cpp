@@ -66,8 +66,8 @@ InfoPanel::InfoPanel(QWidget *parent)
 void InfoPanel::setNotApplicable(unsigned labels)
 {
     const std::pair<unsigned, QLabel *> lines[] = {
-        {tw::Label56, Label56}, {tw::Label110, Label110}, {tw::Label285, Label285},
-        {tw::Label72, Label72}, {tw::Label27, Label27},   {tw::Label28, Label28},
+        {tw::Label56, Label56},  {tw::Label110, Label110}, {tw::Label285, Label285},
+        {tw::Label72, Label72},  {tw::Label27, Label27},   {tw::Label28, Label28},
         {tw::Label320, Label320}};
     for (const auto &[bit, label] : lines)
         if (labels & bit)

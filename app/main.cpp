@@ -1,3 +1,6 @@
 #include "app/program.h"
 
-int main(int argc, char **argv) { return tw::runProgram(argc, argv); }
+int main(int argc, char **argv)
+{
+    return tw::runProgram(argc, argv);
+}

@@ -219,7 +219,10 @@ void TForm1::Button1Click()
     calculator(ActiveCalculator).compute();
 }
 
-void TForm1::Button3Click() { runStartUp(*this, *form4_, services_.clock); }
+void TForm1::Button3Click()
+{
+    runStartUp(*this, *form4_, services_.clock);
+}
 
 void TForm1::TabControl1Change()
 {
@@ -316,7 +319,10 @@ void TForm1::RadioGroup6Click()
     Button1Click();
 }
 
-void TForm1::Exit1Click() { services_.exitProgram(0); }
+void TForm1::Exit1Click()
+{
+    services_.exitProgram(0);
+}
 
 void TForm1::CopperWeight1Click()
 {
@@ -324,9 +330,15 @@ void TForm1::CopperWeight1Click()
     form6_->show();
 }
 
-void TForm1::ReinstallRegistryKeys1Click() { form8_->show(); }
+void TForm1::ReinstallRegistryKeys1Click()
+{
+    form8_->show();
+}
 
-void TForm1::Label301Click() { form8_->show(); }
+void TForm1::Label301Click()
+{
+    form8_->show();
+}
 
 void TForm1::ipcVersionChanged(int version)
 {
@@ -334,7 +346,10 @@ void TForm1::ipcVersionChanged(int version)
     calculator(1).applyIpcVersion(version);
 }
 
-void TForm1::etchFactorChanged(int etchFactor) { calculator(1).applyEtchFactor(etchFactor); }
+void TForm1::etchFactorChanged(int etchFactor)
+{
+    calculator(1).applyEtchFactor(etchFactor);
+}
 
 void TForm1::manualCopperChanged(bool manual)
 {

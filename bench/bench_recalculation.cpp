@@ -21,7 +21,11 @@ namespace {
 class CountingMessages final : public tw::Messages {
 public:
     void information(const QString &) override { ++count; }
-    bool question(const QString &, const QString &) override { ++count; return false; }
+    bool question(const QString &, const QString &) override
+    {
+        ++count;
+        return false;
+    }
     void error(const QString &) override { ++count; }
     int count = 0;
 };

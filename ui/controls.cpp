@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QToolButton>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -104,8 +104,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 
 RadioGroup::RadioGroup(QWidget *parent, const QString &name, const QString &caption,
                        const QStringList &items, int itemIndex, int columns)
-    : QGroupBox(caption, parent), columns_(std::max(1, columns)),
-      buttons_(new QButtonGroup(this)), grid_(new QGridLayout(this))
+    : QGroupBox(caption, parent), columns_(std::max(1, columns)), buttons_(new QButtonGroup(this)),
+      grid_(new QGridLayout(this))
 {
     setObjectName(name);
     grid_->setContentsMargins(6, 2, 6, 2);
@@ -170,7 +170,10 @@ QString RadioGroup::itemText() const
     return itemIndex_ >= 0 ? items_[itemIndex_] : QString();
 }
 
-QAbstractButton *RadioGroup::button(int index) const { return buttons_->button(index); }
+QAbstractButton *RadioGroup::button(int index) const
+{
+    return buttons_->button(index);
+}
 
 void RadioGroup::userClicked(int id)
 {
@@ -257,7 +260,10 @@ bool UpDown::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void UpDown::setPosition(int position) { position_ = std::clamp(position, min_, max_); }
+void UpDown::setPosition(int position)
+{
+    position_ = std::clamp(position, min_, max_);
+}
 
 void UpDown::step(int direction)
 {
@@ -336,8 +342,14 @@ void TabControl::setTabIndex(int index)
     buttons_->button(index)->setChecked(true);
 }
 
-int TabControl::count() const { return static_cast<int>(buttons_->buttons().size()); }
+int TabControl::count() const
+{
+    return static_cast<int>(buttons_->buttons().size());
+}
 
-QAbstractButton *TabControl::tab(int index) const { return buttons_->button(index); }
+QAbstractButton *TabControl::tab(int index) const
+{
+    return buttons_->button(index);
+}
 
 } // namespace tw

@@ -14,9 +14,15 @@ Messages *errorDisplay = nullptr;
 int depth = 0;
 } // namespace
 
-void setErrorDisplay(Messages *messages) { errorDisplay = messages; }
+void setErrorDisplay(Messages *messages)
+{
+    errorDisplay = messages;
+}
 
-bool insideEvent() { return depth > 0; }
+bool insideEvent()
+{
+    return depth > 0;
+}
 
 void guardEvent(const std::function<void()> &handler)
 {
@@ -45,9 +51,15 @@ void guardEvent(const std::function<void()> &handler)
         errorDisplay->error(failure);
 }
 
-NestedEventLoop::NestedEventLoop() : savedDepth_(depth) { depth = 0; }
+NestedEventLoop::NestedEventLoop() : savedDepth_(depth)
+{
+    depth = 0;
+}
 
-NestedEventLoop::~NestedEventLoop() { depth = savedDepth_; }
+NestedEventLoop::~NestedEventLoop()
+{
+    depth = savedDepth_;
+}
 
 void processPendingEvents()
 {

@@ -46,7 +46,10 @@ template <std::size_t N> double at(const std::array<double, N> &table, int index
 
 } // namespace
 
-const Material &material(int index) { return materials.at(static_cast<std::size_t>(index)); }
+const Material &material(int index)
+{
+    return materials.at(static_cast<std::size_t>(index));
+}
 
 QStringList materialNames()
 {
@@ -74,7 +77,10 @@ QStringList designedPlatingItems()
     return {"Bare PCB", "0.5oz", "1oz", "1.5oz", "2oz", "2.5oz", "3oz"};
 }
 
-QStringList designedPlaneItems() { return {"0.5oz / 1oz", "2oz"}; }
+QStringList designedPlaneItems()
+{
+    return {"0.5oz / 1oz", "2oz"};
+}
 
 QStringList baseCopperItems(UnitSystem units)
 {

@@ -62,14 +62,14 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         grid->addWidget(value, 2, 1);
         return box;
     };
-    GroupBox3 = temperatureGroup(
-        "GroupBox3", " Temp Rise (°C) ", Edit1, "Edit1", "20",
-        "Enter the desired temperature rise over ambient.", UpDown1, "UpDown1", 0, 300,
-        ProgressBar1, "ProgressBar1", 0, 200, Label1, "Label1", Label2, "Label2");
-    GroupBox4 = temperatureGroup(
-        "GroupBox4", " Ambient Temp (°C) ", Edit2, "Edit2", "22",
-        "Enter the ambient temperature of the conductor.", UpDown2, "UpDown2", -81, 300,
-        ProgressBar2, "ProgressBar2", -80, 200, Label3, "Label3", Label4, "Label4");
+    GroupBox3 = temperatureGroup("GroupBox3", " Temp Rise (°C) ", Edit1, "Edit1", "20",
+                                 "Enter the desired temperature rise over ambient.", UpDown1,
+                                 "UpDown1", 0, 300, ProgressBar1, "ProgressBar1", 0, 200, Label1,
+                                 "Label1", Label2, "Label2");
+    GroupBox4 = temperatureGroup("GroupBox4", " Ambient Temp (°C) ", Edit2, "Edit2", "22",
+                                 "Enter the ambient temperature of the conductor.", UpDown2,
+                                 "UpDown2", -81, 300, ProgressBar2, "ProgressBar2", -80, 200,
+                                 Label3, "Label3", Label4, "Label4");
     auto *temperatures = new QHBoxLayout;
     temperatures->setSpacing(4);
     temperatures->addWidget(GroupBox3);
@@ -132,8 +132,8 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
     column->addWidget(RadioGroup1);
     column->addWidget(GroupBox32);
 
-    RadioGroup5 = new RadioGroup(GroupBox2, "RadioGroup5", " Plane Thickness ",
-                                 designedPlaneItems(), 0, 2);
+    RadioGroup5 =
+        new RadioGroup(GroupBox2, "RadioGroup5", " Plane Thickness ", designedPlaneItems(), 0, 2);
     setHint(RadioGroup5, "Select between a 1oz and a 2oz plane.");
     RadioGroup5->setEnabled(false);
     column->addWidget(RadioGroup5);

@@ -11,6 +11,9 @@ bool SystemDesktop::openUrl(const QString &address)
     return QDesktopServices::openUrl(QUrl(address));
 }
 
-void SystemClock::sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void SystemClock::sleep(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
 } // namespace tw

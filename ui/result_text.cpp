@@ -7,7 +7,10 @@
 
 namespace tw {
 
-void clearFloatFaults() { std::feclearexcept(FE_ALL_EXCEPT); }
+void clearFloatFaults()
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void checkFloatFaults(double value)
 {

@@ -22,7 +22,10 @@ double convertQuantity(double value, Quantity quantity, UnitSystem to)
     return value;
 }
 
-void UnitSwitch::addText(UnitText text) { texts_.push_back(std::move(text)); }
+void UnitSwitch::addText(UnitText text)
+{
+    texts_.push_back(std::move(text));
+}
 
 void UnitSwitch::addInput(ConvertedInput input)
 {
@@ -53,7 +56,8 @@ void UnitSwitch::convert(UnitSystem to, DecimalMode mode) const
         if (input.commasAsPoints)
             text.replace(QLatin1Char(','), QLatin1Char('.'));
         const double value = parseNumber(text, mode);
-        pending.push_back({input.box, generalFloatText(convertQuantity(value, input.quantity, to), mode)});
+        pending.push_back(
+            {input.box, generalFloatText(convertQuantity(value, input.quantity, to), mode)});
     }
 
     for (const auto &step : leading_)

@@ -38,7 +38,7 @@ struct ConvertedInput {
     Edit *box;
     Quantity quantity = Quantity::Length;
     std::function<bool()> when = {};
-    bool commasAsPoints = false; // the text's commas are read as points before parsing
+    bool commasAsPoints = false;    // the text's commas are read as points before parsing
     bool keepNotApplicable = false; // "N/A" stays as it is
 };
 

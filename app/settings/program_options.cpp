@@ -88,8 +88,10 @@ TForm6::TForm6(SettingsStore &settings, Desktop &desktop, QWidget *parent)
     RadioGroup2->onClick = [this] { RadioGroup2Click(); };
     CheckBox1->onClick = [this] { CheckBox1Click(); };
     CheckBox2->onClick = [this] { CheckBox2Click(); };
-    connect(Button1, &QPushButton::clicked, this, [this] { guardEvent([this] { Button1Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guardEvent([this] { BitBtn1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { guardEvent([this] { Button1Click(); }); });
+    connect(BitBtn1, &QPushButton::clicked, this,
+            [this] { guardEvent([this] { BitBtn1Click(); }); });
 }
 
 void TForm6::RadioGroup1Click()
@@ -135,7 +137,10 @@ void TForm6::Button1Click()
     }
 }
 
-void TForm6::BitBtn1Click() { desktop_.openUrl("https://www.korvane.com/tracewright/help"); }
+void TForm6::BitBtn1Click()
+{
+    desktop_.openUrl("https://www.korvane.com/tracewright/help");
+}
 
 void TForm6::closeEvent(QCloseEvent *event)
 {

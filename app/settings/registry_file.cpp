@@ -14,13 +14,15 @@ const QByteArray parentKey = QByteArrayLiteral("[HKEY_CURRENT_USER\\SOFTWARE\\Ko
 const QByteArray ownKey =
     QByteArrayLiteral("[HKEY_CURRENT_USER\\SOFTWARE\\Korvane, Inc.\\Tracewright]");
 
-QString lineError(int number, const QString &what) {
+QString lineError(int number, const QString &what)
+{
     return QStringLiteral("Line %1: %2").arg(number).arg(what);
 }
 
 // Text from the file as it may appear inside a message: readable, and short enough for a
 // message box. Quoted unless it carries its own quotes.
-QString shown(const QByteArray &text) {
+QString shown(const QByteArray &text)
+{
     constexpr qsizetype limit = 60;
     QString result = QString::fromUtf8(text.left(limit));
     if (text.size() > limit)
@@ -30,7 +32,8 @@ QString shown(const QByteArray &text) {
     return QLatin1Char('"') + result + QLatin1Char('"');
 }
 
-bool isBlank(const QByteArray &line) {
+bool isBlank(const QByteArray &line)
+{
     for (char c : line) {
         if (c != ' ' && c != '\t')
             return false;
@@ -38,7 +41,8 @@ bool isBlank(const QByteArray &line) {
     return true;
 }
 
-bool isDigits(const QByteArray &text) {
+bool isDigits(const QByteArray &text)
+{
     if (text.isEmpty())
         return false;
     for (char c : text) {
@@ -48,7 +52,8 @@ bool isDigits(const QByteArray &text) {
     return true;
 }
 
-bool isKnownName(const QString &name) {
+bool isKnownName(const QString &name)
+{
     for (const auto &value : defaults()) {
         if (value.first == name)
             return true;
@@ -58,7 +63,8 @@ bool isKnownName(const QString &name) {
 
 // Checks one "name"="value" line; returns the error, or empty with name and value filled.
 QString parseValueLine(int number, const QByteArray &line, const QSet<QString> &seen,
-                       std::pair<QString, QString> &result) {
+                       std::pair<QString, QString> &result)
+{
     const qsizetype nameEnd = line.startsWith('"') ? line.indexOf('"', 1) : -1;
     if (nameEnd < 0 || line.mid(nameEnd + 1, 1) != "=") {
         return lineError(number,
@@ -95,13 +101,15 @@ QString parseValueLine(int number, const QByteArray &line, const QSet<QString> &
     return QString();
 }
 
-Parsed refused(const QString &error) {
+Parsed refused(const QString &error)
+{
     return Parsed{Values(), error};
 }
 
 } // namespace
 
-Values defaults() {
+Values defaults()
+{
     return {
         {setting::ConductorReduction, QStringLiteral("100")},
         {setting::IpcVersion, QStringLiteral("0")},
@@ -114,14 +122,16 @@ Values defaults() {
     };
 }
 
-QByteArray text() {
+QByteArray text()
+{
     QByteArray result = header + "\n\n" + parentKey + "\n\n" + ownKey + "\n";
     for (const auto &[name, value] : defaults())
         result += '"' + name.toLatin1() + "\"=\"" + value.toLatin1() + "\"\n";
     return result;
 }
 
-Parsed parse(const QByteArray &data) {
+Parsed parse(const QByteArray &data)
+{
     if (data.size() > MaxSize) {
         return refused(
             QStringLiteral("The file is larger than %1 bytes; it is not a settings file.")
@@ -214,7 +224,8 @@ Parsed parse(const QByteArray &data) {
     return Parsed{values, QString()};
 }
 
-Parsed importFile(const QString &path, SettingsStore &store) {
+Parsed importFile(const QString &path, SettingsStore &store)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(QStringLiteral("The file could not be read: %1.").arg(file.errorString()));

@@ -18,7 +18,8 @@ namespace tw {
 TForm8::TForm8(SettingsStore &store, Messages &messages, std::function<void(int)> exitProgram,
                QWidget *parent)
     : QDialog(parent), store_(store), messages_(messages), exitProgram_(std::move(exitProgram)),
-      path_(QDir(QDir::currentPath()).filePath(registry_file::FileName)) {
+      path_(QDir(QDir::currentPath()).filePath(registry_file::FileName))
+{
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Registry Key Install..."));
     setModal(false);
@@ -56,7 +57,8 @@ TForm8::TForm8(SettingsStore &store, Messages &messages, std::function<void(int)
     layout->addLayout(buttons);
 }
 
-void TForm8::Button1Click() {
+void TForm8::Button1Click()
+{
     const QString shownPath = QDir::toNativeSeparators(path_);
 
     QSaveFile file(path_);
@@ -84,7 +86,8 @@ void TForm8::Button1Click() {
     exitProgram_(0);
 }
 
-void TForm8::Button2Click() {
+void TForm8::Button2Click()
+{
     close();
 }
 

@@ -28,7 +28,8 @@ struct Previous {
 
 } // namespace
 
-bool SettingsStore::writeAll(const QList<std::pair<QString, QString>> &values) {
+bool SettingsStore::writeAll(const QList<std::pair<QString, QString>> &values)
+{
     QList<std::pair<QString, std::optional<QString>>> written;
     for (const auto &[name, value] : values) {
         const std::optional<QString> old = read(name);
@@ -52,7 +53,8 @@ NativeSettingsStore::NativeSettingsStore(const QString &iniFile) : iniFile_(iniF
 
 NativeSettingsStore::~NativeSettingsStore() = default;
 
-std::unique_ptr<QSettings> NativeSettingsStore::open() const {
+std::unique_ptr<QSettings> NativeSettingsStore::open() const
+{
     std::unique_ptr<QSettings> settings;
     if (iniFile_.isEmpty()) {
         settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -67,7 +69,8 @@ std::unique_ptr<QSettings> NativeSettingsStore::open() const {
     return settings;
 }
 
-bool NativeSettingsStore::keyExists() const {
+bool NativeSettingsStore::keyExists() const
+{
     const std::unique_ptr<QSettings> settings = open();
     for (const QString *name : allNames) {
         if (settings->contains(*name))
@@ -76,7 +79,8 @@ bool NativeSettingsStore::keyExists() const {
     return false;
 }
 
-std::optional<QString> NativeSettingsStore::read(const QString &name) const {
+std::optional<QString> NativeSettingsStore::read(const QString &name) const
+{
     const QVariant value = open()->value(name);
     // A damaged serialised string comes back as a null string, unlike a stored empty one.
     if (value.typeId() != QMetaType::QString || value.toString().isNull())
@@ -84,11 +88,13 @@ std::optional<QString> NativeSettingsStore::read(const QString &name) const {
     return value.toString();
 }
 
-bool NativeSettingsStore::write(const QString &name, const QString &value) {
+bool NativeSettingsStore::write(const QString &name, const QString &value)
+{
     return writeAll({{name, value}});
 }
 
-bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &values) {
+bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &values)
+{
     const std::unique_ptr<QSettings> settings = open();
     const bool damaged = settings->status() == QSettings::FormatError;
 
@@ -120,7 +126,8 @@ bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &val
     return false;
 }
 
-QString NativeSettingsStore::location() const {
+QString NativeSettingsStore::location() const
+{
     return open()->fileName();
 }
 

@@ -17,7 +17,6 @@
 
 namespace tw {
 
-
 TForm4::TForm4(TForm1 &main, Clock &clock) : QWidget(nullptr), main_(main), clock_(clock)
 {
     setObjectName("TForm4");
@@ -56,8 +55,8 @@ void TForm4::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(205, 150, 60), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (int i = 0; i < 6; ++i) {
         const int y = 120 + i * 45;
-        p.drawPolyline(QPolygon({QPoint(60, y), QPoint(300, y), QPoint(360, y + 60),
-                                 QPoint(700, y + 60)}));
+        p.drawPolyline(
+            QPolygon({QPoint(60, y), QPoint(300, y), QPoint(360, y + 60), QPoint(700, y + 60)}));
         p.setBrush(QColor(230, 190, 90));
         p.drawEllipse(QPoint(700, y + 60), 9, 9);
     }
@@ -177,7 +176,8 @@ void runStartUp(TForm1 &main, TForm4 &splash, Clock &clock)
         splash.ProgressBar1->setValue(p);
         if (!main.startOptions().noSplash)
             clock.sleep(40);
-        splash.Label3->setText(splashStatusText(splash.ProgressBar1->value(), splash.Label3->text()));
+        splash.Label3->setText(
+            splashStatusText(splash.ProgressBar1->value(), splash.Label3->text()));
     }
     splash.ProgressBar1->setValue(0);
     splash.close();

@@ -24,8 +24,6 @@ using namespace current;
 
 namespace {
 
-
-
 // Entry limits of one unit system; the texts with a decimal follow the decimal mode.
 struct Limits {
     double maxLength;

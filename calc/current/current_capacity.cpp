@@ -10,7 +10,8 @@ namespace {
 
 // Lower band bounds, largest first; a value below the last bound falls in the final band.
 template <std::size_t N>
-std::size_t bandIndex(const std::array<double, N> &lowerBounds, double value) {
+std::size_t bandIndex(const std::array<double, N> &lowerBounds, double value)
+{
     std::size_t i = 0;
     while (i < N && value < lowerBounds[i])
         ++i;
@@ -40,7 +41,8 @@ constexpr std::array<std::array<double, 17>, 4> chart = {{
 }};
 // clang-format on
 
-std::size_t chartRow(double tempRise) {
+std::size_t chartRow(double tempRise)
+{
     if (tempRise <= 20)
         return 0;
     if (tempRise < 60)
@@ -70,13 +72,15 @@ constexpr double copperResistivityMils = 0.0006787;
 constexpr double copperResistivityMm = copperResistivityMils * 0.0254 * sqMilsPerSqMm;
 constexpr double copperTempCoefficient = 0.00393;
 
-double atTemperature(double resistivityAt20, double conductorTemp) {
+double atTemperature(double resistivityAt20, double conductorTemp)
+{
     return resistivityAt20 * (1 + copperTempCoefficient * (conductorTemp - 20));
 }
 
 } // namespace
 
-const char *ruleSetModeText(RuleSet ruleSet) {
+const char *ruleSetModeText(RuleSet ruleSet)
+{
     switch (ruleSet) {
     case RuleSet::Ipc2152WithModifiers:
         return "IPC-2152 with modifiers mode";
@@ -88,53 +92,65 @@ const char *ruleSetModeText(RuleSet ruleSet) {
     return "IPC-2221 mode";
 }
 
-double relationCoefficient(RuleSet ruleSet, Layer layer) {
+double relationCoefficient(RuleSet ruleSet, Layer layer)
+{
     return ruleSet == RuleSet::Ipc2221 && layer == Layer::External ? externalCoefficient
                                                                    : internalCoefficient;
 }
 
-double baseCurrent(double k, double tempRise, double areaSqMils) {
+double baseCurrent(double k, double tempRise, double areaSqMils)
+{
     return k * std::pow(tempRise, tempRiseExponent) * std::pow(areaSqMils, areaExponent);
 }
 
-double areaForCurrent(double k, double tempRise, double current) {
+double areaForCurrent(double k, double tempRise, double current)
+{
     return std::pow(current / (k * std::pow(tempRise, tempRiseExponent)), 1 / areaExponent);
 }
 
-double sqMmToSqMils(double areaSqMm) {
+double sqMmToSqMils(double areaSqMm)
+{
     return areaSqMm * sqMilsPerSqMm;
 }
 
-double sqMilsToSqMm(double areaSqMils) {
+double sqMilsToSqMm(double areaSqMils)
+{
     return areaSqMils * (1 / sqMilsPerSqMm);
 }
 
-double LookupChartModifier(double tempRise, double crossSectionSqMils) {
+double LookupChartModifier(double tempRise, double crossSectionSqMils)
+{
     return chart[chartRow(tempRise)][bandIndex(chartBoundsSqMils, crossSectionSqMils)];
 }
 
-double LookupChartModifierMetric(double tempRise, double crossSectionSqMm) {
+double LookupChartModifierMetric(double tempRise, double crossSectionSqMm)
+{
     return chart[chartRow(tempRise)][bandIndex(chartBoundsSqMm, crossSectionSqMm)];
 }
 
-double thicknessModifier(double thicknessMils) {
+double thicknessModifier(double thicknessMils)
+{
     return thicknessFactors[bandIndex(thicknessBoundsMils, thicknessMils)];
 }
 
-double thicknessModifierMetric(double thicknessMm) {
+double thicknessModifierMetric(double thicknessMm)
+{
     return thicknessFactors[bandIndex(thicknessBoundsMm, thicknessMm)];
 }
 
-double planeModifier(PlaneWeight weight, double distanceMils) {
+double planeModifier(PlaneWeight weight, double distanceMils)
+{
     return planeFactors[static_cast<std::size_t>(weight)]
                        [bandIndex(thicknessBoundsMils, distanceMils)];
 }
 
-double planeModifierMetric(PlaneWeight weight, double distanceMm) {
+double planeModifierMetric(PlaneWeight weight, double distanceMm)
+{
     return planeFactors[static_cast<std::size_t>(weight)][bandIndex(thicknessBoundsMm, distanceMm)];
 }
 
-double viaCurrent(RuleSet ruleSet, double tempRise, double areaSqMils, const ViaModifiers &mods) {
+double viaCurrent(RuleSet ruleSet, double tempRise, double areaSqMils, const ViaModifiers &mods)
+{
     const double bare = baseCurrent(internalCoefficient, tempRise, areaSqMils);
     if (ruleSet != RuleSet::Ipc2152WithModifiers)
         return bare;
@@ -143,7 +159,8 @@ double viaCurrent(RuleSet ruleSet, double tempRise, double areaSqMils, const Via
 }
 
 double conductorCurrent(RuleSet ruleSet, Layer layer, double tempRise, double areaSqMils,
-                        const ConductorModifiers &mods) {
+                        const ConductorModifiers &mods)
+{
     const double bare = baseCurrent(relationCoefficient(ruleSet, layer), tempRise, areaSqMils);
     if (ruleSet != RuleSet::Ipc2152WithModifiers)
         return bare;
@@ -151,39 +168,47 @@ double conductorCurrent(RuleSet ruleSet, Layer layer, double tempRise, double ar
     return bare * mods.chart * mods.thickness / mods.parallelCount * mods.plane * mods.material;
 }
 
-double conductorCrossSection(EtchFactor etch, double width, double thickness, double count) {
+double conductorCrossSection(EtchFactor etch, double width, double thickness, double count)
+{
     if (etch == EtchFactor::OneToOne)
         return (width - thickness) * count * thickness;
     return width * thickness * count;
 }
 
-double conductorWidth(EtchFactor etch, double crossSection, double thickness) {
+double conductorWidth(EtchFactor etch, double crossSection, double thickness)
+{
     if (etch == EtchFactor::OneToOne)
         return (thickness * thickness + crossSection) / thickness;
     return crossSection / thickness;
 }
 
-double resistivity(double conductorTemp) {
+double resistivity(double conductorTemp)
+{
     return atTemperature(copperResistivityMils, conductorTemp);
 }
 
-double resistivityMetric(double conductorTemp) {
+double resistivityMetric(double conductorTemp)
+{
     return atTemperature(copperResistivityMm, conductorTemp);
 }
 
-double resistance(double resistivity, double length, double areaSqMils) {
+double resistance(double resistivity, double length, double areaSqMils)
+{
     return resistivity * length / areaSqMils;
 }
 
-double powerDissipation(double current, double resistance) {
+double powerDissipation(double current, double resistance)
+{
     return current * current * resistance;
 }
 
-double voltageDrop(double current, double resistance) {
+double voltageDrop(double current, double resistance)
+{
     return current * resistance;
 }
 
-double powerDbm(double watts) {
+double powerDbm(double watts)
+{
     return 10 * std::log10(1000 * watts);
 }
 

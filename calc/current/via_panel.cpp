@@ -230,7 +230,6 @@ void addResultRow(QGridLayout *grid, int row, QLabel *caption, Edit *box)
     grid->addWidget(box, row, 1, 1, 2);
 }
 
-
 } // namespace
 
 ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(context)

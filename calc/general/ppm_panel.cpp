@@ -38,21 +38,21 @@ PpmCalculator::PpmCalculator(QWidget *parent, Context &context) : context_(conte
     Edit170 = addRow(GroupBox37, toHertz, 0, "Center Frequency",
                      new Edit(GroupBox37, "Edit170", "32000", "Enter the center frequency."),
                      "Edit185", "Hz");
-    Edit171 = addRow(GroupBox37, toHertz, 1, "PPM Value",
-                     new Edit(GroupBox37, "Edit171", "25", "Enter the PPM value."), "Edit186",
-                     "PPM");
-    Edit172 = addRow(GroupBox37, toHertz, 2, "Variation of Frequency",
-                     makeReadOnly(GroupBox37, "Edit172", {},
-                                  "Variation of frequency per the given PPM value."),
-                     "Edit189", "Hz");
-    Edit173 = addRow(GroupBox37, toHertz, 3, "Maximum Frequency",
-                     makeReadOnly(GroupBox37, "Edit173", {},
-                                  "Maximum frequency per the given PPM value."),
-                     "Edit190", "Hz");
-    Edit180 = addRow(GroupBox37, toHertz, 4, "Minimum Frequency",
-                     makeReadOnly(GroupBox37, "Edit180", {},
-                                  "Minimum frequency per the given PPM value."),
-                     "Edit191", "Hz");
+    Edit171 =
+        addRow(GroupBox37, toHertz, 1, "PPM Value",
+               new Edit(GroupBox37, "Edit171", "25", "Enter the PPM value."), "Edit186", "PPM");
+    Edit172 = addRow(
+        GroupBox37, toHertz, 2, "Variation of Frequency",
+        makeReadOnly(GroupBox37, "Edit172", {}, "Variation of frequency per the given PPM value."),
+        "Edit189", "Hz");
+    Edit173 = addRow(
+        GroupBox37, toHertz, 3, "Maximum Frequency",
+        makeReadOnly(GroupBox37, "Edit173", {}, "Maximum frequency per the given PPM value."),
+        "Edit190", "Hz");
+    Edit180 = addRow(
+        GroupBox37, toHertz, 4, "Minimum Frequency",
+        makeReadOnly(GroupBox37, "Edit180", {}, "Minimum frequency per the given PPM value."),
+        "Edit191", "Hz");
 
     auto *toPpm = new QGridLayout(GroupBox38);
     Edit181 = addRow(GroupBox38, toPpm, 0, "Center Frequency",
@@ -65,10 +65,10 @@ PpmCalculator::PpmCalculator(QWidget *parent, Context &context) : context_(conte
                      makeReadOnly(GroupBox38, "Edit183", {},
                                   "Variation of frequency per the given frequency values."),
                      "Edit192", "Hz");
-    Edit184 = addRow(GroupBox38, toPpm, 3, "PPM Value",
-                     makeReadOnly(GroupBox38, "Edit184", {},
-                                  "Calculated PPM value per the given frequencies."),
-                     "Edit193", "PPM");
+    Edit184 = addRow(
+        GroupBox38, toPpm, 3, "PPM Value",
+        makeReadOnly(GroupBox38, "Edit184", {}, "Calculated PPM value per the given frequencies."),
+        "Edit193", "PPM");
 
     auto *column = new QVBoxLayout(GroupBox36);
     column->addWidget(GroupBox37);

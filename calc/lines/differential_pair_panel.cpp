@@ -231,11 +231,9 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     inputRow(Label39, "Label39", "Conductor Spacing (S)", Edit26, "Edit26", "5",
              "Enter the distance between the conductors.", Edit63, "Edit63", "mils");
     inputRow(Label40, "Label40", "Conductor Height (H)", Edit27, "Edit27", "15",
-             "Enter the conductor's distance above its reference plane.", Edit64, "Edit64",
-             "mils");
+             "Enter the conductor's distance above its reference plane.", Edit64, "Edit64", "mils");
     inputRow(Label58, "Label58", "Conductor Height (H2)", Edit32, "Edit32", "5",
-             "Enter the conductor's distance below its reference plane.", Edit65, "Edit65",
-             "mils");
+             "Enter the conductor's distance below its reference plane.", Edit65, "Edit65", "mils");
     inputRow(Label240, "Label240", "Target Zdiff", Edit151, "Edit151", "100",
              "Enter the target differential impedance.", Edit152, "Edit152", "Ohms");
     for (Edit *length : {Edit21, Edit26, Edit27, Edit32})
@@ -297,7 +295,8 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
 
     Label192 = makeLabel(GroupBox8, "Label192", "Attention!");
     setFontColour(Label192, kRed);
-    Label259 = makeLabel(GroupBox8, "Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
+    Label259 =
+        makeLabel(GroupBox8, "Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
     Label192->hide();
     Label259->hide();
     column->addWidget(Label192);
@@ -372,7 +371,7 @@ void DifferentialPairCalculator::layerSelected(int itemIndex)
     OptionsPanel &options = *context_.options;
     const bool plated = arrangement == PairArrangement::EdgeCoupledExternal;
     for (QWidget *w : std::initializer_list<QWidget *>{options.RadioGroup1, options.GroupBox32,
-                                                        options.Edit138, options.Edit139})
+                                                       options.Edit138, options.Edit139})
         w->setEnabled(plated);
 
     for (std::size_t i = 0; i < images_.size(); ++i)
@@ -383,8 +382,8 @@ void DifferentialPairCalculator::layerSelected(int itemIndex)
 
 void DifferentialPairCalculator::TrackBar1Change()
 {
-    Label46->setText(kToleranceTexts[std::clamp(TrackBar1->value(), 0,
-                                                lines::kTolerancePositions - 1)]);
+    Label46->setText(
+        kToleranceTexts[std::clamp(TrackBar1->value(), 0, lines::kTolerancePositions - 1)]);
     context_.recalculate();
 }
 
@@ -473,8 +472,7 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
     if (arrangement == PairArrangement::EdgeCoupledInternalAsymmetric ||
         arrangement == PairArrangement::EdgeCoupledEmbedded) {
         h2 = context_.parse(Edit32->text());
-        if (refuseNonPositive(h2, Edit32,
-                              "Conductor height cannot be less than or equal to zero.",
+        if (refuseNonPositive(h2, Edit32, "Conductor height cannot be less than or equal to zero.",
                               lengthReplacement()))
             return;
     }
@@ -520,8 +518,8 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
         break;
     }
     case PairArrangement::EdgeCoupledEmbedded:
-        pair = lines::EdgeCoupledEmbeddedMicrostrip(w * toMils, s * toMils, h * toMils,
-                                                    h2 * toMils, t * toMils, er);
+        pair = lines::EdgeCoupledEmbeddedMicrostrip(w * toMils, s * toMils, h * toMils, h2 * toMils,
+                                                    t * toMils, er);
         hr = h2;
         break;
     case PairArrangement::BroadsideCoupledShielded:

@@ -100,7 +100,8 @@ public:
 
 private:
     // Refuses a length or target that is not positive: message, replacement, recalculation.
-    bool refuseNonPositive(double value, Edit *box, const char *message, const QString &replacement);
+    bool refuseNonPositive(double value, Edit *box, const char *message,
+                           const QString &replacement);
     QString lengthReplacement() const;
     void showImpedance(Edit *box, bool valid, double value);
     void showRatio(QLabel *label, bool valid, double ratio);

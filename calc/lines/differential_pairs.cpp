@@ -12,7 +12,8 @@ namespace {
 constexpr double kPointSixSevenPi = 2.1048653;
 
 // The logarithm of an impedance closed form, where it gives a positive impedance.
-bool positiveLog(double argument, double &result) {
+bool positiveLog(double argument, double &result)
+{
     if (!(argument > 1.0) || !std::isfinite(argument)) {
         return false;
     }
@@ -22,11 +23,13 @@ bool positiveLog(double argument, double &result) {
 
 // Lengths every pair needs: a conductor, a gap that is not negative, a thickness that is not
 // negative.
-bool conductorsExist(double w, double s, double t) {
+bool conductorsExist(double w, double s, double t)
+{
     return w > 0.0 && s >= 0.0 && t >= 0.0;
 }
 
-CoupledPairResult accept(double zo, double zdiff) {
+CoupledPairResult accept(double zo, double zdiff)
+{
     CoupledPairResult r;
     if (!(std::isfinite(zo) && std::isfinite(zdiff) && zdiff > 0.0)) {
         return r;
@@ -39,7 +42,8 @@ CoupledPairResult accept(double zo, double zdiff) {
 
 } // namespace
 
-CoupledPairResult EdgeCoupledMicrostrip(double w, double s, double h, double t, double er) {
+CoupledPairResult EdgeCoupledMicrostrip(double w, double s, double h, double t, double er)
+{
     if (!(conductorsExist(w, s, t) && h > 0.0 && er > 0.0)) {
         return {};
     }
@@ -52,7 +56,8 @@ CoupledPairResult EdgeCoupledMicrostrip(double w, double s, double h, double t, 
 }
 
 CoupledPairResult EdgeCoupledStripline(double w, double s, double b, double t, double er,
-                                       StriplineForm form) {
+                                       StriplineForm form)
+{
     if (!(conductorsExist(w, s, t) && b > 0.0 && er > 0.0)) {
         return {};
     }
@@ -68,7 +73,8 @@ CoupledPairResult EdgeCoupledStripline(double w, double s, double b, double t, d
 }
 
 OffsetPairResult EdgeCoupledOffsetStripline(double w, double s, double h1, double h2, double t,
-                                            double er) {
+                                            double er)
+{
     OffsetPairResult r;
     if (!(conductorsExist(w, s, t) && h1 > 0.0 && h2 > 0.0 && er > 0.0)) {
         return r;
@@ -88,7 +94,8 @@ OffsetPairResult EdgeCoupledOffsetStripline(double w, double s, double h1, doubl
 }
 
 CoupledPairResult EdgeCoupledEmbeddedMicrostrip(double w, double s, double height, double cover,
-                                                double t, double er) {
+                                                double t, double er)
+{
     if (!(conductorsExist(w, s, t) && height > 0.0 && cover > 0.0 && er > 0.0)) {
         return {};
     }
@@ -100,9 +107,13 @@ CoupledPairResult EdgeCoupledEmbeddedMicrostrip(double w, double s, double heigh
     return accept(line.z, 2.0 * line.z * (1.0 - 0.48 * std::exp(-0.96 * s / cover)));
 }
 
-bool broadsideFits(double h, double t, double s) { return h > 2.0 * t + s; }
+bool broadsideFits(double h, double t, double s)
+{
+    return h > 2.0 * t + s;
+}
 
-CoupledPairResult BroadsideCoupledShielded(double w, double s, double h, double t, double er) {
+CoupledPairResult BroadsideCoupledShielded(double w, double s, double h, double t, double er)
+{
     if (!(conductorsExist(w, s, t) && er > 0.0 && broadsideFits(h, t, s))) {
         return {};
     }
@@ -114,7 +125,8 @@ CoupledPairResult BroadsideCoupledShielded(double w, double s, double h, double 
     return accept(0.0, (82.2 / std::sqrt(er)) * lg * (1.0 - std::exp(-0.6 * toPlane)));
 }
 
-CoupledPairResult BroadsideCoupledUnshielded(double w, double s, double t, double er) {
+CoupledPairResult BroadsideCoupledUnshielded(double w, double s, double t, double er)
+{
     if (!(conductorsExist(w, s, t) && er > 0.0)) {
         return {};
     }
@@ -125,7 +137,8 @@ CoupledPairResult BroadsideCoupledUnshielded(double w, double s, double t, doubl
     return accept(0.0, (82.2 / std::sqrt(er)) * lg);
 }
 
-ToleranceBand ZdiffToleranceFactors(int position) {
+ToleranceBand ZdiffToleranceFactors(int position)
+{
     // Literal factors, so that the band edges are the numbers the user reads off the bar.
     static constexpr std::array<ToleranceBand, kTolerancePositions> bands{{
         {1.025, 0.975},
@@ -142,10 +155,14 @@ ToleranceBand ZdiffToleranceFactors(int position) {
     return bands[static_cast<std::size_t>(std::clamp(position, 0, kTolerancePositions - 1))];
 }
 
-bool withinTolerance(double zdiff, double target, ToleranceBand band) {
+bool withinTolerance(double zdiff, double target, ToleranceBand band)
+{
     return zdiff * band.minus <= target && target <= zdiff * band.plus;
 }
 
-bool ratioInFormulaRange(double ratio) { return ratio >= 0.1 && ratio <= 3.0; }
+bool ratioInFormulaRange(double ratio)
+{
+    return ratio >= 0.1 && ratio <= 3.0;
+}
 
 } // namespace tw::lines

@@ -35,7 +35,6 @@ enum Topology {
 const char *const heightMessage = "Conductor height cannot be less less than or equal to zero.";
 const char *const errorText = "Error";
 
-
 const QColor normalBlack(0, 0, 0);
 
 Edit *unitBox(QWidget *parent, const QString &name)

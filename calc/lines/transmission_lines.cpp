@@ -20,7 +20,8 @@ constexpr double kE = 2.7182818;
 constexpr double kFourE = 10.8731272;
 constexpr double kEpsilon0 = 2.25e-16; // F/mil; cancels out of the offset-stripline impedance
 
-bool allFinite(std::initializer_list<double> values) {
+bool allFinite(std::initializer_list<double> values)
+{
     for (double v : values) {
         if (!std::isfinite(v)) {
             return false;
@@ -30,11 +31,13 @@ bool allFinite(std::initializer_list<double> values) {
 }
 
 // The microstrip model raises its truncated e to a power instead of calling exp.
-double ePow(double x) {
+double ePow(double x)
+{
     return std::pow(kE, x);
 }
 
-double microstripZ01(double x) {
+double microstripZ01(double x)
+{
     const double f = 6.0 + kTwoPiMinusSix * ePow(-std::pow(30.666 / x, 0.7528));
     return kEta0 * kInvTwoPi * std::log(f / x + std::sqrt(1.0 + 4.0 / (x * x)));
 }
@@ -42,7 +45,8 @@ double microstripZ01(double x) {
 } // namespace
 
 MicrostripResult MicrostripLine(double w, double h, double t, double er, double frequencyGhz,
-                                double heightMm) {
+                                double heightMm)
+{
     MicrostripResult r;
     const double fh = frequencyGhz * heightMm;
     // t = 0 would need the limit of t*ln(1/t); er = 1 makes the dispersion step 0/0.
@@ -98,8 +102,8 @@ MicrostripResult MicrostripLine(double w, double h, double t, double er, double 
     return r;
 }
 
-EmbeddedMicrostripResult EmbeddedMicrostripLine(double w, double h1, double h2, double t,
-                                                double er) {
+EmbeddedMicrostripResult EmbeddedMicrostripLine(double w, double h1, double h2, double t, double er)
+{
     EmbeddedMicrostripResult r;
     const double strip = 0.8 * w + t;
     if (!(h2 > 0.0 && strip > 0.0)) {
@@ -119,7 +123,8 @@ EmbeddedMicrostripResult EmbeddedMicrostripLine(double w, double h1, double h2, 
     return r;
 }
 
-StriplineResult SymmetricStriplineLine(double w, double h, double t, double er) {
+StriplineResult SymmetricStriplineLine(double w, double h, double t, double er)
+{
     StriplineResult r;
     const double planes = 2.0 * h + t;
     const double strip = 0.8 * w + t;
@@ -131,7 +136,8 @@ StriplineResult SymmetricStriplineLine(double w, double h, double t, double er) 
     return r;
 }
 
-StriplineResult DualStriplineLine(double w, double h, double d, double t, double er) {
+StriplineResult DualStriplineLine(double w, double h, double d, double t, double er)
+{
     StriplineResult r;
     const double planes = 2.0 * h + t;
     const double strip = 0.8 * w + t;
@@ -144,7 +150,8 @@ StriplineResult DualStriplineLine(double w, double h, double d, double t, double
     return r;
 }
 
-OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double t, double er) {
+OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double t, double er)
+{
     OffsetStriplineResult r;
     if (!(w > 0.0 && t >= 0.0 && h1 + h2 > 0.0 && er > 0.0)) {
         return r;
@@ -196,7 +203,8 @@ OffsetStriplineResult OffsetStriplineLine(double w, double h1, double h2, double
     return r;
 }
 
-double EllipticK(double m) {
+double EllipticK(double m)
+{
     double a = 1.0;
     double g = std::sqrt(1.0 - m * m);
     for (int step = 0; step < 7; ++step) {
@@ -208,7 +216,8 @@ double EllipticK(double m) {
     return kPi / (2.0 * a);
 }
 
-CoplanarResult GroundedCoplanarLine(double w, double h, double g, double er) {
+CoplanarResult GroundedCoplanarLine(double w, double h, double g, double er)
+{
     CoplanarResult r;
     // The seven-step K(1) is finite, so W = 0 or G = 0 would give a number for a line
     // that does not exist.
@@ -243,7 +252,8 @@ CoplanarResult GroundedCoplanarLine(double w, double h, double g, double er) {
     return r;
 }
 
-PerLengthResult LinePerLength(double z, double tpd) {
+PerLengthResult LinePerLength(double z, double tpd)
+{
     PerLengthResult r;
     if (z == 0.0) {
         return r;
@@ -259,7 +269,8 @@ PerLengthResult LinePerLength(double z, double tpd) {
     return r;
 }
 
-DelayResult propagationDelay(LineTopology topology, double er) {
+DelayResult propagationDelay(LineTopology topology, double er)
+{
     DelayResult r;
     if (!(er >= 0.0)) {
         return r;

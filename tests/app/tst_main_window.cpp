@@ -101,23 +101,23 @@ void MainWindowTest::layerSelectorPreset_data()
     QTest::addColumn<bool>("enabled");
     const QStringList layers{"Internal Layer", "External Layer"};
     const QStringList circuits{"Microstrip", "Stripline"};
-    QTest::newRow("via") << 0 << " Layer Set " << QStringList{"2 Layer", "Multi Layer", "Microvia"} << 1 << true;
+    QTest::newRow("via") << 0 << " Layer Set " << QStringList{"2 Layer", "Multi Layer", "Microvia"}
+                         << 1 << true;
     QTest::newRow("conductor") << 1 << " Conductor Layer " << layers << 1 << true;
     QTest::newRow("bandwidth") << 2 << " Passive Circuits " << circuits << 0 << true;
-    QTest::newRow("differential")
-        << 3 << " Differential Layer "
-        << QStringList{"Edge Cpld Ext", "Edge Cpld Int Sym", "Edge Cpld Int Asym",
-                       "Edge Cpld Embed", "Broad Cpld Shld", "Broad Cpld NShld"}
-        << 0 << true;
+    QTest::newRow("differential") << 3 << " Differential Layer "
+                                  << QStringList{"Edge Cpld Ext",      "Edge Cpld Int Sym",
+                                                 "Edge Cpld Int Asym", "Edge Cpld Embed",
+                                                 "Broad Cpld Shld",    "Broad Cpld NShld"}
+                                  << 0 << true;
     QTest::newRow("padstack") << 4 << " Conductor Layer " << layers << -1 << false;
-    QTest::newRow("impedance")
-        << 7 << " Passive Circuits "
-        << QStringList{"Microstrip", "Microstrip Embed", "Stripline", "Stripline Asym",
-                       "Dual Stripline", "Coplanar Wave"}
+    QTest::newRow("impedance") << 7 << " Passive Circuits "
+                               << QStringList{"Microstrip",     "Microstrip Embed", "Stripline",
+                                              "Stripline Asym", "Dual Stripline",   "Coplanar Wave"}
+                               << 0 << true;
+    QTest::newRow("planar inductors")
+        << 9 << " Inductor Geometry " << QStringList{"Square", "Hexagonal", "Octagonal", "Circular"}
         << 0 << true;
-    QTest::newRow("planar inductors") << 9 << " Inductor Geometry "
-                                      << QStringList{"Square", "Hexagonal", "Octagonal", "Circular"}
-                                      << 0 << true;
     QTest::newRow("ppm") << 14 << " Conductor Layer " << layers << -1 << false;
     QTest::newRow("crosstalk") << 15 << " Conductor Layer " << circuits << 0 << true;
     QTest::newRow("wavelength") << 16 << " Conductor Layer " << circuits << 0 << false;

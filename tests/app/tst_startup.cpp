@@ -105,14 +105,19 @@ void StartupTest::badStoredValues_data()
                                    << "error: '' is not a valid integer value" << 0 << 0;
     QTest::newRow("units word") << setting::Units << "metric"
                                 << "error: 'metric' is not a valid integer value" << 0 << 0;
-    QTest::newRow("units out of range") << setting::Units << "5" << "" << 14 << 2;
-    QTest::newRow("units beyond 32 bits") << setting::Units << "4294967297"
-                                          << "error: '4294967297' is not a valid integer value" << 0 << 0;
-    QTest::newRow("program out of range") << setting::Program << "20" << "" << 0 << 2;
-    QTest::newRow("program negative") << setting::Program << "-1" << "" << 0 << 2;
+    QTest::newRow("units out of range") << setting::Units << "5"
+                                        << "" << 14 << 2;
+    QTest::newRow("units beyond 32 bits")
+        << setting::Units << "4294967297"
+        << "error: '4294967297' is not a valid integer value" << 0 << 0;
+    QTest::newRow("program out of range") << setting::Program << "20"
+                                          << "" << 0 << 2;
+    QTest::newRow("program negative") << setting::Program << "-1"
+                                      << "" << 0 << 2;
     QTest::newRow("derating bad") << setting::Derating << "x"
                                   << "error: 'x' is not a valid integer value" << 14 << 0;
-    QTest::newRow("ipc out of range") << setting::IpcVersion << "3" << "" << 14 << 0;
+    QTest::newRow("ipc out of range") << setting::IpcVersion << "3"
+                                      << "" << 14 << 0;
 }
 
 void StartupTest::badStoredValues()
@@ -176,8 +181,10 @@ void StartupTest::decimalModeLabel_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("er");
-    QTest::newRow("point") << int(DecimalMode::Point) << "0" << "4.6";
-    QTest::newRow("comma") << int(DecimalMode::Comma) << "1" << "4,6";
+    QTest::newRow("point") << int(DecimalMode::Point) << "0"
+                           << "4.6";
+    QTest::newRow("comma") << int(DecimalMode::Comma) << "1"
+                           << "4,6";
 }
 
 void StartupTest::decimalModeLabel()

@@ -10,7 +10,10 @@ namespace tw::test {
 // prepared answers; a question nobody prepared for is recorded and answered "No".
 class MessageRecorder final : public Messages {
 public:
-    void information(const QString &text) override { shown.append(QStringLiteral("info: ") + text); }
+    void information(const QString &text) override
+    {
+        shown.append(QStringLiteral("info: ") + text);
+    }
     bool question(const QString &title, const QString &text) override
     {
         shown.append(QStringLiteral("question: ") + title + QStringLiteral(" | ") + text);

@@ -154,11 +154,16 @@ void NumberTextTest::unitRoundTrip_data()
     QTest::addColumn<int>("quantity");
     QTest::addColumn<QString>("metric");
     QTest::addColumn<QString>("back");
-    QTest::newRow("10 mils") << 10.0 << int(Quantity::Length) << "0.254" << "10";
-    QTest::newRow("62 mils") << 62.0 << int(Quantity::Length) << "1.5748" << "62";
-    QTest::newRow("0.7 mils copper") << 0.7 << int(Quantity::Thickness) << "17.78" << "0.7";
-    QTest::newRow("64 Sq.In") << 64.0 << int(Quantity::Area) << "41290.32" << "64";
-    QTest::newRow("area rounds half away") << 1.0 << int(Quantity::Area) << "645.16" << "1";
+    QTest::newRow("10 mils") << 10.0 << int(Quantity::Length) << "0.254"
+                             << "10";
+    QTest::newRow("62 mils") << 62.0 << int(Quantity::Length) << "1.5748"
+                             << "62";
+    QTest::newRow("0.7 mils copper") << 0.7 << int(Quantity::Thickness) << "17.78"
+                                     << "0.7";
+    QTest::newRow("64 Sq.In") << 64.0 << int(Quantity::Area) << "41290.32"
+                              << "64";
+    QTest::newRow("area rounds half away") << 1.0 << int(Quantity::Area) << "645.16"
+                                           << "1";
 }
 
 void NumberTextTest::unitRoundTrip()

@@ -55,14 +55,38 @@ void OptionsPanelTest::temperatureLimits_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("corrected");
     QTest::addColumn<QString>("message");
-    QTest::newRow("rise 0") << "Edit1" << "0" << "1" << "Minimum temperature rise can't be less than 0C";
-    QTest::newRow("rise negative") << "Edit1" << "-5" << "1" << "Minimum temperature rise can't be less than 0C";
-    QTest::newRow("rise 200 accepted") << "Edit1" << "200" << "200" << "";
-    QTest::newRow("rise 200.1") << "Edit1" << "200.1" << "200" << "Maximum temperature rise can't be greater than 200C";
-    QTest::newRow("ambient -80 accepted") << "Edit2" << "-80" << "-80" << "";
-    QTest::newRow("ambient -80.5") << "Edit2" << "-80.5" << "-80" << "Minimum ambient temperature can't be less than -80C";
-    QTest::newRow("ambient 250") << "Edit2" << "250" << "200" << "Maximum ambient temperature can't be greater than 200C";
-    QTest::newRow("ambient huge") << "Edit2" << "-1e300" << "-80" << "Minimum ambient temperature can't be less than -80C";
+    QTest::newRow("rise 0") << "Edit1"
+                            << "0"
+                            << "1"
+                            << "Minimum temperature rise can't be less than 0C";
+    QTest::newRow("rise negative") << "Edit1"
+                                   << "-5"
+                                   << "1"
+                                   << "Minimum temperature rise can't be less than 0C";
+    QTest::newRow("rise 200 accepted") << "Edit1"
+                                       << "200"
+                                       << "200"
+                                       << "";
+    QTest::newRow("rise 200.1") << "Edit1"
+                                << "200.1"
+                                << "200"
+                                << "Maximum temperature rise can't be greater than 200C";
+    QTest::newRow("ambient -80 accepted") << "Edit2"
+                                          << "-80"
+                                          << "-80"
+                                          << "";
+    QTest::newRow("ambient -80.5") << "Edit2"
+                                   << "-80.5"
+                                   << "-80"
+                                   << "Minimum ambient temperature can't be less than -80C";
+    QTest::newRow("ambient 250") << "Edit2"
+                                 << "250"
+                                 << "200"
+                                 << "Maximum ambient temperature can't be greater than 200C";
+    QTest::newRow("ambient huge") << "Edit2"
+                                  << "-1e300"
+                                  << "-80"
+                                  << "Minimum ambient temperature can't be less than -80C";
 }
 
 void OptionsPanelTest::temperatureLimits()
@@ -76,7 +100,8 @@ void OptionsPanelTest::temperatureLimits()
     TForm1 &w = f.start();
     f.enter(box, typed);
     QCOMPARE(f.text(box), corrected);
-    QCOMPARE(f.messages.take(), message.isEmpty() ? QStringList() : QStringList{"info: " + message});
+    QCOMPARE(f.messages.take(),
+             message.isEmpty() ? QStringList() : QStringList{"info: " + message});
     const double value = corrected.toDouble();
     if (box == "Edit1") {
         QCOMPARE(w.context().TempRise, value);
@@ -132,13 +157,20 @@ void OptionsPanelTest::materials_data()
     QTest::addColumn<double>("modifier");
     const int point = int(DecimalMode::Point);
     const int comma = int(DecimalMode::Comma);
-    QTest::newRow("FR-5") << point << 1 << "4.3" << "170" << 0.98;
-    QTest::newRow("Isola P95") << point << 8 << "3.78" << "260" << 1.0;
-    QTest::newRow("RO3003 switches the warning off") << point << 12 << "3.0" << "N/A" << 1.0;
-    QTest::newRow("RO4350 point") << point << 16 << "3.66" << "280" << 1.0;
-    QTest::newRow("RO4350 comma keeps its constant") << comma << 16 << "3,66" << "280" << 1.0;
-    QTest::newRow("Ventec comma") << comma << 39 << "4,15" << "250" << 1.0;
-    QTest::newRow("Air") << comma << 41 << "1" << "N/A" << 1.0;
+    QTest::newRow("FR-5") << point << 1 << "4.3"
+                          << "170" << 0.98;
+    QTest::newRow("Isola P95") << point << 8 << "3.78"
+                               << "260" << 1.0;
+    QTest::newRow("RO3003 switches the warning off") << point << 12 << "3.0"
+                                                     << "N/A" << 1.0;
+    QTest::newRow("RO4350 point") << point << 16 << "3.66"
+                                  << "280" << 1.0;
+    QTest::newRow("RO4350 comma keeps its constant") << comma << 16 << "3,66"
+                                                     << "280" << 1.0;
+    QTest::newRow("Ventec comma") << comma << 39 << "4,15"
+                                  << "250" << 1.0;
+    QTest::newRow("Air") << comma << 41 << "1"
+                         << "N/A" << 1.0;
 }
 
 void OptionsPanelTest::materials()

@@ -50,11 +50,13 @@ const QByteArray head = "Windows Registry Editor Version 5.00\n\n"
 const QByteArray valueLines = expectedText.mid(head.size());
 
 // The value lines of the default file, with one line replaced or dropped.
-QByteArray valuesWith(const QByteArray &from, const QByteArray &to) {
+QByteArray valuesWith(const QByteArray &from, const QByteArray &to)
+{
     return QByteArray(valueLines).replace(from, to);
 }
 
-QMap<QString, QString> asMap(const registry_file::Values &values) {
+QMap<QString, QString> asMap(const registry_file::Values &values)
+{
     QMap<QString, QString> map;
     for (const auto &[name, value] : values)
         map.insert(name, value);
@@ -62,14 +64,16 @@ QMap<QString, QString> asMap(const registry_file::Values &values) {
 }
 
 // Everything a reader of the store can see, missing values included.
-QMap<QString, QString> snapshot(const tw::SettingsStore &store) {
+QMap<QString, QString> snapshot(const tw::SettingsStore &store)
+{
     QMap<QString, QString> map;
     for (const QString &name : allNames)
         map.insert(name, store.read(name).value_or(QStringLiteral("<missing>")));
     return map;
 }
 
-void writeRaw(const QString &path, const QByteArray &bytes) {
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
@@ -78,7 +82,8 @@ void writeRaw(const QString &path, const QByteArray &bytes) {
 // Runs a test inside a directory of its own and returns to where it was.
 class WorkingDirectory {
 public:
-    explicit WorkingDirectory(const QString &path) : previous_(QDir::currentPath()) {
+    explicit WorkingDirectory(const QString &path) : previous_(QDir::currentPath())
+    {
         QDir::setCurrent(path);
     }
     ~WorkingDirectory() { QDir::setCurrent(previous_); }
@@ -93,12 +98,14 @@ class TestRegistryFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void textIsExact() {
+    void textIsExact()
+    {
         QCOMPARE(registry_file::text(), expectedText);
         QCOMPARE(registry_file::defaults().size(), allNames.size());
     }
 
-    void acceptsHarmlessVariations_data() {
+    void acceptsHarmlessVariations_data()
+    {
         QTest::addColumn<QByteArray>("data");
         QByteArray crlf = expectedText;
         crlf.replace("\n", "\r\n");
@@ -117,14 +124,16 @@ private slots:
         QTest::newRow("no final line end") << expectedText.chopped(1);
     }
 
-    void acceptsHarmlessVariations() {
+    void acceptsHarmlessVariations()
+    {
         QFETCH(QByteArray, data);
         const registry_file::Parsed parsed = registry_file::parse(data);
         QVERIFY2(parsed.accepted(), qPrintable(parsed.error));
         QCOMPARE(asMap(parsed.values), asMap(registry_file::defaults()));
     }
 
-    void refusesAnythingElse_data() {
+    void refusesAnythingElse_data()
+    {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("reason");
         const QByteArray parentAndOwn = head.mid(head.indexOf('['));
@@ -186,7 +195,8 @@ private slots:
     }
 
     // A refused file says why and leaves every value, and every missing value, as it was.
-    void refusesAnythingElse() {
+    void refusesAnythingElse()
+    {
         QFETCH(QByteArray, data);
         QFETCH(QString, reason);
 
@@ -208,7 +218,8 @@ private slots:
         QCOMPARE(snapshot(store), before);
     }
 
-    void importWritesAllEight() {
+    void importWritesAllEight()
+    {
         QTemporaryDir dir;
         NativeSettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
         QVERIFY(store.write(setting::Units, QStringLiteral("1")));
@@ -220,14 +231,16 @@ private slots:
         QCOMPARE(snapshot(store), asMap(registry_file::defaults()));
     }
 
-    void importFailures_data() {
+    void importFailures_data()
+    {
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no file") << false << "could not be read";
         QTest::newRow("store cannot be written") << true << "could not be saved";
     }
 
-    void importFailures() {
+    void importFailures()
+    {
         QFETCH(bool, fileExists);
         QFETCH(QString, reason);
         QTemporaryDir dir;
@@ -243,7 +256,8 @@ private slots:
         QVERIFY(!store.keyExists());
     }
 
-    void dialogShowsFileAndPath() {
+    void dialogShowsFileAndPath()
+    {
         QTemporaryDir dir;
         WorkingDirectory cwd(dir.path());
         NativeSettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
@@ -266,7 +280,8 @@ private slots:
         QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
     }
 
-    void runWritesImportsAndEnds() {
+    void runWritesImportsAndEnds()
+    {
         QTemporaryDir dir;
         WorkingDirectory cwd(dir.path());
         writeRaw(dir.filePath(registry_file::FileName),
@@ -289,7 +304,8 @@ private slots:
         QCOMPARE(snapshot(NativeSettingsStore(store.location())), asMap(registry_file::defaults()));
     }
 
-    void runFailureKeepsRunning_data() {
+    void runFailureKeepsRunning_data()
+    {
         QTest::addColumn<bool>("fileBlocked");
         QTest::addColumn<bool>("storeBlocked");
         QTest::addColumn<QString>("reason");
@@ -297,7 +313,8 @@ private slots:
         QTest::newRow("settings cannot be saved") << false << true << "could not be saved";
     }
 
-    void runFailureKeepsRunning() {
+    void runFailureKeepsRunning()
+    {
         QFETCH(bool, fileBlocked);
         QFETCH(bool, storeBlocked);
         QFETCH(QString, reason);
@@ -331,7 +348,8 @@ private slots:
         QCOMPARE(snapshot(store), before);
     }
 
-    void cancelWritesNothing() {
+    void cancelWritesNothing()
+    {
         QTemporaryDir dir;
         WorkingDirectory cwd(dir.path());
         NativeSettingsStore store(dir.filePath(QStringLiteral("settings.ini")));

@@ -22,13 +22,15 @@ const QStringList allNames = {setting::Units,
                               setting::ViaHeightEnable,
                               setting::RegistryStatus};
 
-void writeRaw(const QString &path, const QByteArray &bytes) {
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readRaw(const QString &path) {
+QByteArray readRaw(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -37,12 +39,14 @@ QByteArray readRaw(const QString &path) {
 class FailingStore final : public tw::SettingsStore {
 public:
     bool keyExists() const override { return !values.isEmpty(); }
-    std::optional<QString> read(const QString &name) const override {
+    std::optional<QString> read(const QString &name) const override
+    {
         if (!values.contains(name))
             return std::nullopt;
         return values.value(name);
     }
-    bool write(const QString &name, const QString &value) override {
+    bool write(const QString &name, const QString &value) override
+    {
         if (name == failOn)
             return false;
         values.insert(name, value);
@@ -59,7 +63,8 @@ class TestSettingsStore : public QObject {
     Q_OBJECT
 
 private slots:
-    void emptyStoreHoldsNothing() {
+    void emptyStoreHoldsNothing()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         NativeSettingsStore store(path);
@@ -70,7 +75,8 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void valuesPersistAtTopLevel() {
+    void valuesPersistAtTopLevel()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         {
@@ -91,7 +97,8 @@ private slots:
         QCOMPARE(raw.childKeys().size(), allNames.size());
     }
 
-    void keyExists_data() {
+    void keyExists_data()
+    {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("exists");
         QTest::newRow("one known value") << QByteArray("[General]\nDerating=0\n") << true;
@@ -101,7 +108,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << false;
     }
 
-    void keyExists() {
+    void keyExists()
+    {
         QFETCH(QByteArray, content);
         QFETCH(bool, exists);
         QTemporaryDir dir;
@@ -110,7 +118,8 @@ private slots:
         QCOMPARE(NativeSettingsStore(path).keyExists(), exists);
     }
 
-    void corruptValueReadsAsMissing_data() {
+    void corruptValueReadsAsMissing_data()
+    {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("byte array") << QByteArray("[General]\nUnits=@ByteArray(1)\nProgram=3\n");
         QTest::newRow("list") << QByteArray("[General]\nUnits=1, 2\nProgram=3\n");
@@ -128,7 +137,8 @@ private slots:
     }
 
     // A damaged value never crashes, never passes for a string, and can be overwritten.
-    void corruptValueReadsAsMissing() {
+    void corruptValueReadsAsMissing()
+    {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
@@ -144,7 +154,8 @@ private slots:
         QCOMPARE(reopened.read(setting::Program), QStringLiteral("3"));
     }
 
-    void failedWriteKeepsOldValue_data() {
+    void failedWriteKeepsOldValue_data()
+    {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("readOnly");
@@ -157,7 +168,8 @@ private slots:
             << longName << QByteArray("[General\nUnits=0\n[General]\nProgram=4\n") << false;
     }
 
-    void failedWriteKeepsOldValue() {
+    void failedWriteKeepsOldValue()
+    {
         QFETCH(QString, fileName);
         QFETCH(QByteArray, content);
         QFETCH(bool, readOnly);
@@ -190,7 +202,8 @@ private slots:
     }
 
     // A failure is reported for that write only: once the place can be written, writes succeed.
-    void writeRecoversAfterFailure() {
+    void writeRecoversAfterFailure()
+    {
         QTemporaryDir dir;
         const QString blocker = dir.filePath(QStringLiteral("config"));
         writeRaw(blocker, "not a directory");
@@ -207,7 +220,8 @@ private slots:
         QCOMPARE(NativeSettingsStore(path).read(setting::Units), std::nullopt);
     }
 
-    void genericBatchWriteRestoresOnFailure() {
+    void genericBatchWriteRestoresOnFailure()
+    {
         FailingStore store;
         store.values = {{setting::Units, QStringLiteral("0")},
                         {setting::Program, QStringLiteral("9")}};

@@ -10,7 +10,8 @@ namespace {
 
 constexpr double sqMmPerSqMil = 0.0254 * 0.0254;
 
-bool near(double a, double b, double tolerance) {
+bool near(double a, double b, double tolerance)
+{
     return std::fabs(a - b) <= tolerance;
 }
 
@@ -37,7 +38,8 @@ private slots:
 };
 
 // Expected factors are the chart cells; rows differ at >= 700 sq mils.
-void TstCurrentCapacityModel::chartRowEdges_data() {
+void TstCurrentCapacityModel::chartRowEdges_data()
+{
     QTest::addColumn<double>("tempRise");
     QTest::addColumn<double>("factor");
     QTest::newRow("20 -> row 1") << 20.0 << 1.08;
@@ -49,7 +51,8 @@ void TstCurrentCapacityModel::chartRowEdges_data() {
     QTest::newRow("200 -> row 4") << 200.0 << 1.32;
 }
 
-void TstCurrentCapacityModel::chartRowEdges() {
+void TstCurrentCapacityModel::chartRowEdges()
+{
     QFETCH(double, tempRise);
     QFETCH(double, factor);
     QCOMPARE(LookupChartModifier(tempRise, 700), factor);
@@ -57,7 +60,8 @@ void TstCurrentCapacityModel::chartRowEdges() {
 }
 
 // Every band's lower bound belongs to it; just below lies the next band (chart cells).
-void TstCurrentCapacityModel::chartBandEdges_data() {
+void TstCurrentCapacityModel::chartBandEdges_data()
+{
     QTest::addColumn<double>("tempRise");
     QTest::addColumn<double>("sqMils");
     QTest::addColumn<double>("atEdge");
@@ -77,7 +81,8 @@ void TstCurrentCapacityModel::chartBandEdges_data() {
     QTest::newRow("row 3, 30") << 80.0 << 30.0 << 1.85 << 2.08;
 }
 
-void TstCurrentCapacityModel::chartBandEdges() {
+void TstCurrentCapacityModel::chartBandEdges()
+{
     QFETCH(double, tempRise);
     QFETCH(double, sqMils);
     QFETCH(double, atEdge);
@@ -90,7 +95,8 @@ void TstCurrentCapacityModel::chartBandEdges() {
 }
 
 // Via height / board thickness and plane distance share their bands (chart cells).
-void TstCurrentCapacityModel::heightAndPlaneBands_data() {
+void TstCurrentCapacityModel::heightAndPlaneBands_data()
+{
     QTest::addColumn<double>("mils");
     QTest::addColumn<double>("height");
     QTest::addColumn<double>("plane1oz");
@@ -104,7 +110,8 @@ void TstCurrentCapacityModel::heightAndPlaneBands_data() {
     QTest::newRow("9.99") << 9.99 << 0.4 << 1.59 << 1.63;
 }
 
-void TstCurrentCapacityModel::heightAndPlaneBands() {
+void TstCurrentCapacityModel::heightAndPlaneBands()
+{
     QFETCH(double, mils);
     QFETCH(double, height);
     QFETCH(double, plane1oz);
@@ -120,7 +127,8 @@ void TstCurrentCapacityModel::heightAndPlaneBands() {
 }
 
 // Expected currents: the relation evaluated by hand with the stated factors, dT = 20.
-void TstCurrentCapacityModel::currentByRuleSet_data() {
+void TstCurrentCapacityModel::currentByRuleSet_data()
+{
     QTest::addColumn<bool>("via");
     QTest::addColumn<bool>("ignoreHeight");
     QTest::addColumn<int>("ruleSet");
@@ -150,7 +158,8 @@ void TstCurrentCapacityModel::currentByRuleSet_data() {
     QTest::newRow("via rule 2") << true << false << 2 << ex << 34.5575 << 1.0 << 1.1697892322;
 }
 
-void TstCurrentCapacityModel::currentByRuleSet() {
+void TstCurrentCapacityModel::currentByRuleSet()
+{
     QFETCH(bool, via);
     QFETCH(bool, ignoreHeight);
     QFETCH(int, ruleSet);
@@ -171,14 +180,16 @@ void TstCurrentCapacityModel::currentByRuleSet() {
 }
 
 // 10 A at dT = 20 on an external IPC-2221 conductor, 2.1 mil copper (evaluated by hand).
-void TstCurrentCapacityModel::areaForCurrent_data() {
+void TstCurrentCapacityModel::areaForCurrent_data()
+{
     QTest::addColumn<int>("etch");
     QTest::addColumn<double>("width");
     QTest::newRow("1:1") << int(EtchFactor::OneToOne) << 124.1332101165;
     QTest::newRow("None") << int(EtchFactor::None) << 122.0332101165;
 }
 
-void TstCurrentCapacityModel::areaForCurrent() {
+void TstCurrentCapacityModel::areaForCurrent()
+{
     QFETCH(int, etch);
     QFETCH(double, width);
     const double area = tw::current::areaForCurrent(externalCoefficient, 20, 10);
@@ -190,7 +201,8 @@ void TstCurrentCapacityModel::areaForCurrent() {
     QVERIFY(near(conductorCrossSection(EtchFactor(etch), w, 2.1), area, 1e-9));
 }
 
-void TstCurrentCapacityModel::crossSection_data() {
+void TstCurrentCapacityModel::crossSection_data()
+{
     QTest::addColumn<int>("etch");
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("thickness");
@@ -205,7 +217,8 @@ void TstCurrentCapacityModel::crossSection_data() {
     QTest::newRow("1:1, metric") << etched << 0.254 << 0.035 << 1.0 << 0.007665;
 }
 
-void TstCurrentCapacityModel::crossSection() {
+void TstCurrentCapacityModel::crossSection()
+{
     QFETCH(int, etch);
     QFETCH(double, width);
     QFETCH(double, thickness);
@@ -216,7 +229,8 @@ void TstCurrentCapacityModel::crossSection() {
         QVERIFY(near(conductorWidth(EtchFactor(etch), area, thickness), width, 1e-12));
 }
 
-void TstCurrentCapacityModel::resistanceAndPower() {
+void TstCurrentCapacityModel::resistanceAndPower()
+{
     // Copper at 42 C (ambient 22 + rise 20): 0.0006787 * (1 + 0.00393 * 22).
     QVERIFY(near(resistivity(20), 0.0006787, 1e-15));
     QVERIFY(near(resistivity(42), 0.000737380402, 1e-15));
@@ -231,7 +245,8 @@ void TstCurrentCapacityModel::resistanceAndPower() {
 // One copper cross-section entered in mils or in mm must give one chart factor, one current
 // and one resistance. The metric power law takes mm^2 * 1550 against 1550.0031 sq mils per mm^2,
 // a relative 2e-6 that the current may differ by.
-void TstCurrentCapacityModel::unitSystemsAgree() {
+void TstCurrentCapacityModel::unitSystemsAgree()
+{
     const double rises[] = {5, 15, 20, 20.5, 40, 59.9, 60, 80, 99.9, 100, 150, 200};
     const double bounds[] = {700, 600, 500, 400, 300, 200, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
     QList<double> areas = {3, 15, 35, 65, 95, 150, 250, 650, 1500};

@@ -37,11 +37,26 @@ void PpmCalculatorTest::entries_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("negative ppm: maximum below minimum") << "Edit171" << "-25" << "Edit173" << "31999.20000";
-    QTest::newRow("negative ppm: minimum above") << "Edit171" << "-25" << "Edit180" << "32000.80000";
-    QTest::newRow("maximum below center") << "Edit182" << "31999" << "Edit184" << "-31.25000";
-    QTest::newRow("large values keep five decimals") << "Edit170" << "1e9" << "Edit172" << "25000.00000";
-    QTest::newRow("exponent") << "Edit171" << "2.5E1" << "Edit172" << "0.80000";
+    QTest::newRow("negative ppm: maximum below minimum") << "Edit171"
+                                                         << "-25"
+                                                         << "Edit173"
+                                                         << "31999.20000";
+    QTest::newRow("negative ppm: minimum above") << "Edit171"
+                                                 << "-25"
+                                                 << "Edit180"
+                                                 << "32000.80000";
+    QTest::newRow("maximum below center") << "Edit182"
+                                          << "31999"
+                                          << "Edit184"
+                                          << "-31.25000";
+    QTest::newRow("large values keep five decimals") << "Edit170"
+                                                     << "1e9"
+                                                     << "Edit172"
+                                                     << "25000.00000";
+    QTest::newRow("exponent") << "Edit171"
+                              << "2.5E1"
+                              << "Edit172"
+                              << "0.80000";
 }
 
 void PpmCalculatorTest::entries()
@@ -62,8 +77,10 @@ void PpmCalculatorTest::zeroCenterFrequency_data()
 {
     QTest::addColumn<QString>("maximum");
     QTest::addColumn<QString>("message");
-    QTest::newRow("x/0") << "32001" << "error: Floating point division by zero";
-    QTest::newRow("0/0") << "0" << "error: Invalid floating point operation";
+    QTest::newRow("x/0") << "32001"
+                         << "error: Floating point division by zero";
+    QTest::newRow("0/0") << "0"
+                         << "error: Invalid floating point operation";
 }
 
 void PpmCalculatorTest::zeroCenterFrequency()

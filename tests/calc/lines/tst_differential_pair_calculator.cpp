@@ -20,16 +20,25 @@ void startPairs(WindowFixture &f, const QList<std::pair<QString, QString>> &chan
     f.start();
 }
 
-QColor indicator(WindowFixture &f) { return f.find<IndicatorShape>("Shape1")->brushColor(); }
+QColor indicator(WindowFixture &f)
+{
+    return f.find<IndicatorShape>("Shape1")->brushColor();
+}
 
 QColor textColor(WindowFixture &f, const QString &label)
 {
     return f.find<QLabel>(label)->palette().color(QPalette::WindowText);
 }
 
-bool shown(WindowFixture &f, const QString &name) { return !f.find<QWidget>(name)->isHidden(); }
+bool shown(WindowFixture &f, const QString &name)
+{
+    return !f.find<QWidget>(name)->isHidden();
+}
 
-void slide(WindowFixture &f, int position) { f.find<QSlider>("TrackBar1")->setValue(position); }
+void slide(WindowFixture &f, int position)
+{
+    f.find<QSlider>("TrackBar1")->setValue(position);
+}
 
 const QStringList pictures{"Image1", "Image4", "Image23", "Image21", "Image17", "Image18"};
 
@@ -74,26 +83,48 @@ void DifferentialPairCalculatorTest::arrangementDefaults_data()
 
     // Worked examples with the designed inputs: W 10, S 5, H 15, H2 5 mils, 0.5oz base copper,
     // 1oz plating, er 4.6, target 100, 10 %. An empty Zo means the box is hidden.
-    QTest::newRow("Edge Cpld Ext") << 0 << "77.504 Ohms" << "100.979 Ohms" << "111.077 Ohms"
-                                   << "90.881 Ohms" << true << "0.667" << "0.333" << "2.10 mils"
+    QTest::newRow("Edge Cpld Ext") << 0 << "77.504 Ohms"
+                                   << "100.979 Ohms"
+                                   << "111.077 Ohms"
+                                   << "90.881 Ohms" << true << "0.667"
+                                   << "0.333"
+                                   << "2.10 mils"
                                    << "Conductor Height (H)";
-    QTest::newRow("Edge Cpld Int Sym")
-        << 1 << "33.200 Ohms" << "56.955 Ohms" << "62.650 Ohms" << "51.259 Ohms" << false
-        << "0.667" << "0.333" << "0.70 mils" << "Conductor Height (H)";
+    QTest::newRow("Edge Cpld Int Sym") << 1 << "33.200 Ohms"
+                                       << "56.955 Ohms"
+                                       << "62.650 Ohms"
+                                       << "51.259 Ohms" << false << "0.667"
+                                       << "0.333"
+                                       << "0.70 mils"
+                                       << "Conductor Height (H)";
     // B = 20.7 mils; the bounds are 59.693 x 1.1 and x 0.9 of the unrounded Zdiff.
-    QTest::newRow("Edge Cpld Int Asym")
-        << 2 << "36.650 Ohms" << "59.693 Ohms" << "65.662 Ohms" << "53.724 Ohms" << false
-        << "0.483" << "0.242" << "0.70 mils" << "Conductor Height (H1)";
+    QTest::newRow("Edge Cpld Int Asym") << 2 << "36.650 Ohms"
+                                        << "59.693 Ohms"
+                                        << "65.662 Ohms"
+                                        << "53.724 Ohms" << false << "0.483"
+                                        << "0.242"
+                                        << "0.70 mils"
+                                        << "Conductor Height (H1)";
     // The ratios use the dielectric thickness H2.
-    QTest::newRow("Edge Cpld Embed")
-        << 3 << "102.753 Ohms" << "167.737 Ohms" << "184.511 Ohms" << "150.963 Ohms" << false
-        << "2.000" << "1.000" << "0.70 mils" << "Conductor Height (H1)";
-    QTest::newRow("Broad Cpld Shld") << 4 << QString() << "43.730 Ohms" << "48.102 Ohms"
-                                     << "39.357 Ohms" << false << "0.667" << "0.333"
-                                     << "0.70 mils" << "Conductor Height (H)";
-    QTest::newRow("Broad Cpld NShld") << 5 << QString() << "47.315 Ohms" << "52.046 Ohms"
-                                      << "42.583 Ohms" << false << "0.667" << "0.333"
-                                      << "0.70 mils" << "Conductor Height (H)";
+    QTest::newRow("Edge Cpld Embed") << 3 << "102.753 Ohms"
+                                     << "167.737 Ohms"
+                                     << "184.511 Ohms"
+                                     << "150.963 Ohms" << false << "2.000"
+                                     << "1.000"
+                                     << "0.70 mils"
+                                     << "Conductor Height (H1)";
+    QTest::newRow("Broad Cpld Shld") << 4 << QString() << "43.730 Ohms"
+                                     << "48.102 Ohms"
+                                     << "39.357 Ohms" << false << "0.667"
+                                     << "0.333"
+                                     << "0.70 mils"
+                                     << "Conductor Height (H)";
+    QTest::newRow("Broad Cpld NShld") << 5 << QString() << "47.315 Ohms"
+                                      << "52.046 Ohms"
+                                      << "42.583 Ohms" << false << "0.667"
+                                      << "0.333"
+                                      << "0.70 mils"
+                                      << "Conductor Height (H)";
 }
 
 void DifferentialPairCalculatorTest::arrangementDefaults()
@@ -146,9 +177,12 @@ void DifferentialPairCalculatorTest::metricDefaults_data()
     // Hand calculations with the converted defaults (0.254, 0.127, 0.381, 0.127 mm) and the
     // metric copper table (18 um base, 35 um plating). The symmetric pair uses the rounded
     // 1.9 B form; the shielded pair takes its distance to the planes in mils.
-    QTest::newRow("Edge Cpld Ext") << 0 << "101.041 Ohms" << " 53 um";
-    QTest::newRow("Edge Cpld Int Sym") << 1 << "56.898 Ohms" << " 18 um";
-    QTest::newRow("Broad Cpld Shld") << 4 << "43.676 Ohms" << " 18 um";
+    QTest::newRow("Edge Cpld Ext") << 0 << "101.041 Ohms"
+                                   << " 53 um";
+    QTest::newRow("Edge Cpld Int Sym") << 1 << "56.898 Ohms"
+                                       << " 18 um";
+    QTest::newRow("Broad Cpld Shld") << 4 << "43.676 Ohms"
+                                     << " 18 um";
 }
 
 void DifferentialPairCalculatorTest::metricDefaults()
@@ -183,9 +217,15 @@ void DifferentialPairCalculatorTest::toleranceBar_data()
     QTest::addColumn<QString>("minus");
     QTest::addColumn<bool>("go");
     // Zdiff 100.979 Ohms (the surface pair) against the target 100.
-    QTest::newRow("0: 2.5 %") << 0 << "2.5%" << "103.504 Ohms" << "98.455 Ohms" << true;
-    QTest::newRow("3: 10 %") << 3 << "10%" << "111.077 Ohms" << "90.881 Ohms" << true;
-    QTest::newRow("9: 25 %") << 9 << "25%" << "126.224 Ohms" << "75.734 Ohms" << true;
+    QTest::newRow("0: 2.5 %") << 0 << "2.5%"
+                              << "103.504 Ohms"
+                              << "98.455 Ohms" << true;
+    QTest::newRow("3: 10 %") << 3 << "10%"
+                             << "111.077 Ohms"
+                             << "90.881 Ohms" << true;
+    QTest::newRow("9: 25 %") << 9 << "25%"
+                             << "126.224 Ohms"
+                             << "75.734 Ohms" << true;
 }
 
 void DifferentialPairCalculatorTest::toleranceBar()
@@ -242,10 +282,22 @@ void DifferentialPairCalculatorTest::ratioWarnings_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("warning");
     // H is 15 mils on the surface pair.
-    QTest::newRow("W/H exactly 3") << "Edit21" << "45" << "Label49" << "3.000" << false;
-    QTest::newRow("W/H 3.001") << "Edit21" << "45.015" << "Label49" << "3.001 Warning!" << true;
-    QTest::newRow("S/H 0.1") << "Edit26" << "1.5" << "Label50" << "0.100" << false;
-    QTest::newRow("S/H below 0.1") << "Edit26" << "1" << "Label50" << "0.067 Warning!" << true;
+    QTest::newRow("W/H exactly 3") << "Edit21"
+                                   << "45"
+                                   << "Label49"
+                                   << "3.000" << false;
+    QTest::newRow("W/H 3.001") << "Edit21"
+                               << "45.015"
+                               << "Label49"
+                               << "3.001 Warning!" << true;
+    QTest::newRow("S/H 0.1") << "Edit26"
+                             << "1.5"
+                             << "Label50"
+                             << "0.100" << false;
+    QTest::newRow("S/H below 0.1") << "Edit26"
+                                   << "1"
+                                   << "Label50"
+                                   << "0.067 Warning!" << true;
 }
 
 void DifferentialPairCalculatorTest::ratioWarnings()
@@ -296,11 +348,19 @@ void DifferentialPairCalculatorTest::broadsideHeightReplaced_data()
     // 6 <= 2 x 0.7 + 5 = 6.4; 4T + S = 7.8 leaves 0.7 mils to each plane.
     const int point = static_cast<int>(DecimalMode::Point);
     const int comma = static_cast<int>(DecimalMode::Comma);
-    QTest::newRow("shielded") << 4 << point << "6" << "7.8" << "16.227 Ohms";
-    QTest::newRow("shielded, equal") << 4 << point << "6.4" << "7.8" << "16.227 Ohms";
-    QTest::newRow("shielded, comma") << 4 << comma << "6" << "7,8" << "16.227 Ohms";
+    QTest::newRow("shielded") << 4 << point << "6"
+                              << "7.8"
+                              << "16.227 Ohms";
+    QTest::newRow("shielded, equal") << 4 << point << "6.4"
+                                     << "7.8"
+                                     << "16.227 Ohms";
+    QTest::newRow("shielded, comma") << 4 << comma << "6"
+                                     << "7,8"
+                                     << "16.227 Ohms";
     // The unshielded pair does not use the height beyond the check.
-    QTest::newRow("unshielded") << 5 << point << "6" << "7.8" << "47.315 Ohms";
+    QTest::newRow("unshielded") << 5 << point << "6"
+                                << "7.8"
+                                << "47.315 Ohms";
 }
 
 void DifferentialPairCalculatorTest::broadsideHeightReplaced()
@@ -359,28 +419,36 @@ void DifferentialPairCalculatorTest::nonPositiveEntries_data()
     const QString er = "info: Minimum dielectric constant value can't be less than 1";
     // The results shown are those of the replaced value: W = 1 mil gives 158.675 Ohms,
     // W = 0.0254 mm 158.889 Ohms, er = 1 159.463 Ohms (hand calculations).
-    QTest::newRow("width 0") << point << "0" << 0 << "Edit21" << "0" << width << "1"
+    QTest::newRow("width 0") << point << "0" << 0 << "Edit21"
+                             << "0" << width << "1"
                              << "158.675 Ohms";
-    QTest::newRow("negative width") << point << "0" << 0 << "Edit21" << "-3" << width << "1"
+    QTest::newRow("negative width") << point << "0" << 0 << "Edit21"
+                                    << "-3" << width << "1"
                                     << "158.675 Ohms";
-    QTest::newRow("width 0, metric") << point << "1" << 0 << "Edit21" << "0" << width << "0.0254"
+    QTest::newRow("width 0, metric") << point << "1" << 0 << "Edit21"
+                                     << "0" << width << "0.0254"
                                      << "158.889 Ohms";
-    QTest::newRow("width 0, metric, comma")
-        << comma << "1" << 0 << "Edit21" << "0" << width << "0,0254" << "158.889 Ohms";
-    QTest::newRow("spacing 0") << point << "0" << 0 << "Edit26" << "0" << spacing << "1"
-                               << QString();
-    QTest::newRow("height 0") << point << "0" << 0 << "Edit27" << "0" << height << "1"
-                              << QString();
-    QTest::newRow("second height 0") << point << "0" << 2 << "Edit32" << "0" << height << "1"
-                                     << QString();
+    QTest::newRow("width 0, metric, comma") << comma << "1" << 0 << "Edit21"
+                                            << "0" << width << "0,0254"
+                                            << "158.889 Ohms";
+    QTest::newRow("spacing 0") << point << "0" << 0 << "Edit26"
+                               << "0" << spacing << "1" << QString();
+    QTest::newRow("height 0") << point << "0" << 0 << "Edit27"
+                              << "0" << height << "1" << QString();
+    QTest::newRow("second height 0") << point << "0" << 2 << "Edit32"
+                                     << "0" << height << "1" << QString();
     // The second height is neither read nor checked where it is hidden.
-    QTest::newRow("hidden second height 0")
-        << point << "0" << 0 << "Edit32" << "0" << QString() << "0" << "100.979 Ohms";
-    QTest::newRow("target 0") << point << "0" << 0 << "Edit151" << "0" << target << "100"
+    QTest::newRow("hidden second height 0") << point << "0" << 0 << "Edit32"
+                                            << "0" << QString() << "0"
+                                            << "100.979 Ohms";
+    QTest::newRow("target 0") << point << "0" << 0 << "Edit151"
+                              << "0" << target << "100"
                               << "100.979 Ohms";
-    QTest::newRow("er below 1") << point << "0" << 0 << "Edit7" << "0.5" << er << "1"
+    QTest::newRow("er below 1") << point << "0" << 0 << "Edit7"
+                                << "0.5" << er << "1"
                                 << "159.463 Ohms";
-    QTest::newRow("er 1 accepted") << point << "0" << 0 << "Edit7" << "1" << QString() << "1"
+    QTest::newRow("er 1 accepted") << point << "0" << 0 << "Edit7"
+                                   << "1" << QString() << "1"
                                    << "159.463 Ohms";
 }
 

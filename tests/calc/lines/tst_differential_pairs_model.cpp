@@ -11,7 +11,10 @@ Q_DECLARE_METATYPE(tw::lines::PairArrangement)
 
 namespace {
 
-QString fixed(double value, int decimals) { return QString::number(value, 'f', decimals); }
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
 
 // The panel turns these exceptions into error messages, so the models must not raise them.
 constexpr int kFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
@@ -20,7 +23,8 @@ struct Geometry {
     double w, s, h, h2, t, er;
 };
 
-CoupledPairResult evaluate(PairArrangement arrangement, const Geometry &g, StriplineForm form) {
+CoupledPairResult evaluate(PairArrangement arrangement, const Geometry &g, StriplineForm form)
+{
     switch (arrangement) {
     case PairArrangement::EdgeCoupledExternal:
         return EdgeCoupledMicrostrip(g.w, g.s, g.h, g.t, g.er);
@@ -61,7 +65,8 @@ private slots:
     void ratioRange();
 };
 
-void TestDifferentialPairsModel::pairs_data() {
+void TestDifferentialPairsModel::pairs_data()
+{
     QTest::addColumn<PairArrangement>("arrangement");
     QTest::addColumn<Geometry>("geometry");
     QTest::addColumn<int>("form");
@@ -74,54 +79,65 @@ void TestDifferentialPairsModel::pairs_data() {
     // 1oz plating (2.1 mils) for the surface pair, the base copper alone (0.7 mils) otherwise.
     QTest::newRow("edge coupled external, worked example")
         << PairArrangement::EdgeCoupledExternal << Geometry{10, 5, 15, 0, 2.1, 4.6} << pi
-        << "77.504" << "100.979";
+        << "77.504"
+        << "100.979";
     QTest::newRow("edge coupled symmetric, worked example")
         << PairArrangement::EdgeCoupledInternalSymmetric << Geometry{10, 5, 15, 0, 0.7, 4.6} << pi
-        << "33.200" << "56.955";
+        << "33.200"
+        << "56.955";
     QTest::newRow("edge coupled asymmetric, worked example")
-        << PairArrangement::EdgeCoupledInternalAsymmetric << Geometry{10, 5, 15, 5, 0.7, 4.6}
-        << pi << "36.650" << "59.693";
+        << PairArrangement::EdgeCoupledInternalAsymmetric << Geometry{10, 5, 15, 5, 0.7, 4.6} << pi
+        << "36.650"
+        << "59.693";
     QTest::newRow("edge coupled embedded, worked example")
         << PairArrangement::EdgeCoupledEmbedded << Geometry{10, 5, 15, 5, 0.7, 4.6} << pi
-        << "102.753" << "167.737";
+        << "102.753"
+        << "167.737";
     QTest::newRow("broadside shielded, worked example")
         << PairArrangement::BroadsideCoupledShielded << Geometry{10, 5, 15, 0, 0.7, 4.6} << pi
-        << "0.000" << "43.730";
+        << "0.000"
+        << "43.730";
     QTest::newRow("broadside unshielded, worked example")
         << PairArrangement::BroadsideCoupledUnshielded << Geometry{10, 5, 15, 0, 0.7, 4.6} << pi
-        << "0.000" << "47.315";
+        << "0.000"
+        << "47.315";
     // Hand calculations of the same closed forms, independent of the code: the metric defaults
     // (0.254, 0.127, 0.381 mm, 18 um base copper) in the rounded stripline form, the same in
     // the pi form, and the shielded pair of those defaults in mils (4.2913 mils to each plane).
     QTest::newRow("edge coupled symmetric, metric defaults, rounded form")
         << PairArrangement::EdgeCoupledInternalSymmetric
-        << Geometry{0.254, 0.127, 0.381, 0, 0.018, 4.6} << rounded << "33.167" << "56.898";
+        << Geometry{0.254, 0.127, 0.381, 0, 0.018, 4.6} << rounded << "33.167"
+        << "56.898";
     QTest::newRow("edge coupled symmetric, metric defaults, pi form")
         << PairArrangement::EdgeCoupledInternalSymmetric
-        << Geometry{0.254, 0.127, 0.381, 0, 0.018, 4.6} << pi << "33.172" << "56.907";
+        << Geometry{0.254, 0.127, 0.381, 0, 0.018, 4.6} << pi << "33.172"
+        << "56.907";
     QTest::newRow("broadside shielded, metric defaults in mils")
         << PairArrangement::BroadsideCoupledShielded
-        << Geometry{10, 5, 15, 0, 0.018 * 1000 / 25.4, 4.6} << pi << "0.000" << "43.676";
+        << Geometry{10, 5, 15, 0, 0.018 * 1000 / 25.4, 4.6} << pi << "0.000"
+        << "43.676";
     // A vacuum dielectric: er = 1 is the smallest the calculator accepts.
     QTest::newRow("edge coupled external, er 1")
         << PairArrangement::EdgeCoupledExternal << Geometry{10, 5, 15, 0, 2.1, 1.0} << pi
-        << "122.391" << "159.463";
+        << "122.391"
+        << "159.463";
 }
 
-void TestDifferentialPairsModel::pairs() {
+void TestDifferentialPairsModel::pairs()
+{
     QFETCH(PairArrangement, arrangement);
     QFETCH(Geometry, geometry);
     QFETCH(int, form);
     std::feclearexcept(FE_ALL_EXCEPT);
-    const CoupledPairResult r =
-        evaluate(arrangement, geometry, static_cast<StriplineForm>(form));
+    const CoupledPairResult r = evaluate(arrangement, geometry, static_cast<StriplineForm>(form));
     QCOMPARE(std::fetestexcept(kFaults), 0);
     QVERIFY(r.valid);
     QTEST(fixed(r.zo, 3), "zo");
     QTEST(fixed(r.zdiff, 3), "zdiff");
 }
 
-void TestDifferentialPairsModel::offsetStriplinePair() {
+void TestDifferentialPairsModel::offsetStriplinePair()
+{
     // 10 / (15 + 5) is at or above 0.35: the wide form, with B = 15 + 5 + 0.7.
     const OffsetPairResult r = EdgeCoupledOffsetStripline(10, 5, 15, 5, 0.7, 4.6);
     QVERIFY(r.valid);
@@ -132,7 +148,8 @@ void TestDifferentialPairsModel::offsetStriplinePair() {
     QCOMPARE(fixed(swapped.zdiff, 6), fixed(r.zdiff, 6));
 }
 
-void TestDifferentialPairsModel::outsideDomain_data() {
+void TestDifferentialPairsModel::outsideDomain_data()
+{
     QTest::addColumn<PairArrangement>("arrangement");
     QTest::addColumn<Geometry>("geometry");
 
@@ -164,10 +181,12 @@ void TestDifferentialPairsModel::outsideDomain_data() {
     QTest::newRow("shielded: zero spacing") << shld << Geometry{10, 0, 15, 0, 0.7, 4.6};
     QTest::newRow("unshielded: spacing small against width")
         << nshld << Geometry{10, 1, 15, 0, 0.7, 4.6};
-    QTest::newRow("unshielded: zero dielectric constant") << nshld << Geometry{10, 5, 15, 0, 0.7, 0};
+    QTest::newRow("unshielded: zero dielectric constant")
+        << nshld << Geometry{10, 5, 15, 0, 0.7, 0};
 }
 
-void TestDifferentialPairsModel::outsideDomain() {
+void TestDifferentialPairsModel::outsideDomain()
+{
     QFETCH(PairArrangement, arrangement);
     QFETCH(Geometry, geometry);
     for (const StriplineForm form : {StriplineForm::PiForm, StriplineForm::Rounded}) {
@@ -180,7 +199,8 @@ void TestDifferentialPairsModel::outsideDomain() {
     }
 }
 
-void TestDifferentialPairsModel::broadsideFit_data() {
+void TestDifferentialPairsModel::broadsideFit_data()
+{
     QTest::addColumn<double>("h");
     QTest::addColumn<double>("t");
     QTest::addColumn<double>("s");
@@ -193,34 +213,44 @@ void TestDifferentialPairsModel::broadsideFit_data() {
     QTest::newRow("replacement 4T + S") << 7.8 << 0.7 << 5.0 << true;
 }
 
-void TestDifferentialPairsModel::broadsideFit() {
+void TestDifferentialPairsModel::broadsideFit()
+{
     QFETCH(double, h);
     QFETCH(double, t);
     QFETCH(double, s);
     QTEST(broadsideFits(h, t, s), "fits");
 }
 
-void TestDifferentialPairsModel::toleranceFactors_data() {
+void TestDifferentialPairsModel::toleranceFactors_data()
+{
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("plus");
     QTest::addColumn<QString>("minus");
     // p = 2.5 % x (position + 1).
-    QTest::newRow("0: 2.5 %") << 0 << "1.025" << "0.975";
-    QTest::newRow("3: 10 %, the designed position") << 3 << "1.100" << "0.900";
-    QTest::newRow("4: 12.5 %") << 4 << "1.125" << "0.875";
-    QTest::newRow("9: 25 %") << 9 << "1.250" << "0.750";
-    QTest::newRow("below the bar") << -1 << "1.025" << "0.975";
-    QTest::newRow("beyond the bar") << 10 << "1.250" << "0.750";
+    QTest::newRow("0: 2.5 %") << 0 << "1.025"
+                              << "0.975";
+    QTest::newRow("3: 10 %, the designed position") << 3 << "1.100"
+                                                    << "0.900";
+    QTest::newRow("4: 12.5 %") << 4 << "1.125"
+                               << "0.875";
+    QTest::newRow("9: 25 %") << 9 << "1.250"
+                             << "0.750";
+    QTest::newRow("below the bar") << -1 << "1.025"
+                                   << "0.975";
+    QTest::newRow("beyond the bar") << 10 << "1.250"
+                                    << "0.750";
 }
 
-void TestDifferentialPairsModel::toleranceFactors() {
+void TestDifferentialPairsModel::toleranceFactors()
+{
     QFETCH(int, position);
     const ToleranceBand band = ZdiffToleranceFactors(position);
     QTEST(fixed(band.plus, 3), "plus");
     QTEST(fixed(band.minus, 3), "minus");
 }
 
-void TestDifferentialPairsModel::toleranceEdges_data() {
+void TestDifferentialPairsModel::toleranceEdges_data()
+{
     QTest::addColumn<double>("zdiff");
     QTest::addColumn<int>("position");
     QTest::addColumn<double>("target");
@@ -236,14 +266,16 @@ void TestDifferentialPairsModel::toleranceEdges_data() {
     QTest::newRow("worked example inside") << 100.97918299506952 << 3 << 100.0 << true;
 }
 
-void TestDifferentialPairsModel::toleranceEdges() {
+void TestDifferentialPairsModel::toleranceEdges()
+{
     QFETCH(double, zdiff);
     QFETCH(int, position);
     QFETCH(double, target);
     QTEST(withinTolerance(zdiff, target, ZdiffToleranceFactors(position)), "inside");
 }
 
-void TestDifferentialPairsModel::ratioRange_data() {
+void TestDifferentialPairsModel::ratioRange_data()
+{
     QTest::addColumn<double>("ratio");
     QTest::addColumn<bool>("inside");
     QTest::newRow("0.0999") << 0.0999 << false;
@@ -252,7 +284,8 @@ void TestDifferentialPairsModel::ratioRange_data() {
     QTest::newRow("3.001") << 3.001 << false;
 }
 
-void TestDifferentialPairsModel::ratioRange() {
+void TestDifferentialPairsModel::ratioRange()
+{
     QFETCH(double, ratio);
     QTEST(ratioInFormulaRange(ratio), "inside");
 }

@@ -12,7 +12,8 @@ Q_DECLARE_METATYPE(tw::lines::LineTopology)
 namespace {
 
 // The values are checked the way the calculators show them.
-QString fixed(double value, int decimals) {
+QString fixed(double value, int decimals)
+{
     return QString::number(value, 'f', decimals);
 }
 
@@ -44,7 +45,8 @@ private slots:
     void outsideDomain();
 };
 
-void TestTransmissionLinesModel::microstrip_data() {
+void TestTransmissionLinesModel::microstrip_data()
+{
     QTest::addColumn<double>("w");
     QTest::addColumn<double>("h");
     QTest::addColumn<double>("t");
@@ -66,7 +68,8 @@ void TestTransmissionLinesModel::microstrip_data() {
                                           << "83.6097";
 }
 
-void TestTransmissionLinesModel::microstrip() {
+void TestTransmissionLinesModel::microstrip()
+{
     QFETCH(double, w);
     QFETCH(double, h);
     QFETCH(double, t);
@@ -82,7 +85,8 @@ void TestTransmissionLinesModel::microstrip() {
     QTEST(fixed(r.z, 4), "z");
 }
 
-void TestTransmissionLinesModel::microstripStaticAtZeroFrequency_data() {
+void TestTransmissionLinesModel::microstripStaticAtZeroFrequency_data()
+{
     QTest::addColumn<double>("w");
     QTest::addColumn<double>("h");
     QTest::addColumn<double>("t");
@@ -93,7 +97,8 @@ void TestTransmissionLinesModel::microstripStaticAtZeroFrequency_data() {
     QTest::newRow("narrow strip, low er") << 0.1 << 1.0 << 0.05 << 2.2;
 }
 
-void TestTransmissionLinesModel::microstripStaticAtZeroFrequency() {
+void TestTransmissionLinesModel::microstripStaticAtZeroFrequency()
+{
     QFETCH(double, w);
     QFETCH(double, h);
     QFETCH(double, t);
@@ -107,7 +112,8 @@ void TestTransmissionLinesModel::microstripStaticAtZeroFrequency() {
     QVERIFY(high.erEff > r.erEff0 && high.erEff < er);
 }
 
-void TestTransmissionLinesModel::impedances_data() {
+void TestTransmissionLinesModel::impedances_data()
+{
     QTest::addColumn<LineTopology>("topology");
     QTest::addColumn<double>("w");
     QTest::addColumn<double>("h");
@@ -150,7 +156,8 @@ void TestTransmissionLinesModel::impedances_data() {
                                 << "";
 }
 
-void TestTransmissionLinesModel::impedances() {
+void TestTransmissionLinesModel::impedances()
+{
     QFETCH(LineTopology, topology);
     QFETCH(double, w);
     QFETCH(double, h);
@@ -203,7 +210,8 @@ void TestTransmissionLinesModel::impedances() {
     }
 }
 
-void TestTransmissionLinesModel::perLength_data() {
+void TestTransmissionLinesModel::perLength_data()
+{
     QTest::addColumn<LineTopology>("topology");
     QTest::addColumn<double>("w");
     QTest::addColumn<double>("h");
@@ -234,7 +242,8 @@ void TestTransmissionLinesModel::perLength_data() {
         << "4.7554";
 }
 
-void TestTransmissionLinesModel::perLength() {
+void TestTransmissionLinesModel::perLength()
+{
     QFETCH(LineTopology, topology);
     QFETCH(double, w);
     QFETCH(double, h);
@@ -271,7 +280,8 @@ void TestTransmissionLinesModel::perLength() {
     }
 }
 
-void TestTransmissionLinesModel::offsetStriplineMode_data() {
+void TestTransmissionLinesModel::offsetStriplineMode_data()
+{
     QTest::addColumn<double>("w");
     QTest::addColumn<double>("h1");
     QTest::addColumn<double>("h2");
@@ -287,7 +297,8 @@ void TestTransmissionLinesModel::offsetStriplineMode_data() {
     QTest::newRow("worked wide 10/18") << 10.0 << 10.0 << 8.0 << true;
 }
 
-void TestTransmissionLinesModel::offsetStriplineMode() {
+void TestTransmissionLinesModel::offsetStriplineMode()
+{
     QFETCH(double, w);
     QFETCH(double, h1);
     QFETCH(double, h2);
@@ -297,7 +308,8 @@ void TestTransmissionLinesModel::offsetStriplineMode() {
     QCOMPARE(r.mode, wide ? OffsetStriplineMode::Wide : OffsetStriplineMode::Narrow);
 }
 
-void TestTransmissionLinesModel::offsetStriplineCentred_data() {
+void TestTransmissionLinesModel::offsetStriplineCentred_data()
+{
     QTest::addColumn<double>("w");
     QTest::addColumn<double>("h1");
     QTest::addColumn<double>("h2");
@@ -315,7 +327,8 @@ void TestTransmissionLinesModel::offsetStriplineCentred_data() {
                                   << "8.2000";
 }
 
-void TestTransmissionLinesModel::offsetStriplineCentred() {
+void TestTransmissionLinesModel::offsetStriplineCentred()
+{
     QFETCH(double, w);
     QFETCH(double, h1);
     QFETCH(double, h2);
@@ -326,7 +339,8 @@ void TestTransmissionLinesModel::offsetStriplineCentred() {
     QTEST(fixed(r.s, 4), "s");
 }
 
-void TestTransmissionLinesModel::ellipticK_data() {
+void TestTransmissionLinesModel::ellipticK_data()
+{
     QTest::addColumn<double>("m");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("k");
@@ -341,13 +355,15 @@ void TestTransmissionLinesModel::ellipticK_data() {
     QTest::newRow("K(1)") << 1.0 << 5 << "201.06176";
 }
 
-void TestTransmissionLinesModel::ellipticK() {
+void TestTransmissionLinesModel::ellipticK()
+{
     QFETCH(double, m);
     QFETCH(int, decimals);
     QTEST(fixed(EllipticK(m), decimals), "k");
 }
 
-void TestTransmissionLinesModel::outsideDomain_data() {
+void TestTransmissionLinesModel::outsideDomain_data()
+{
     QTest::addColumn<QString>("model");
     QTest::addColumn<QList<double>>("args");
 
@@ -374,7 +390,8 @@ void TestTransmissionLinesModel::outsideDomain_data() {
     QTest::newRow("delay er < 0") << "delay" << QList<double>{2, -1};
 }
 
-void TestTransmissionLinesModel::outsideDomain() {
+void TestTransmissionLinesModel::outsideDomain()
+{
     QFETCH(QString, model);
     QFETCH(QList<double>, args);
     const double *a = args.constData();
