@@ -47,7 +47,7 @@ TForm1::TForm1(Services services, StartOptions start)
     QStringList tabs;
     for (const CalculatorRow &row : calculatorTable())
         tabs << row.tabCaption;
-    TabControl1 = new TabControl(central, "TabControl1", tabs, 7);
+    TabControl1 = new TabControl(central, "TabControl1", tabs, 951);
     page->addWidget(TabControl1);
 
     Panel1 = new QWidget(central);

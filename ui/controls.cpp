@@ -298,15 +298,16 @@ QProgressBar *makeBar(QWidget *parent, const QString &name, int min, int max, in
 }
 
 TabControl::TabControl(QWidget *parent, const QString &name, const QStringList &captions,
-                       int perRow)
+                       int rowWidth)
     : QWidget(parent), buttons_(new QButtonGroup(this))
 {
     setObjectName(name);
-    // Rows of their own, so a long caption widens its tab instead of being cut.
+    // Tabs fill a row as far as their captions fit, then wrap, so no caption is cut.
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
     QHBoxLayout *row = nullptr;
+    int used = rowWidth;
     buttons_->setExclusive(true);
     for (int i = 0; i < captions.size(); ++i) {
         auto *b = new QToolButton(this);
@@ -317,11 +318,14 @@ TabControl::TabControl(QWidget *parent, const QString &name, const QStringList &
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         buttons_->addButton(b, i);
-        if (i % perRow == 0) {
+        const int width = b->sizeHint().width() + 8;
+        if (used + width > rowWidth) {
             row = new QHBoxLayout;
             row->setSpacing(0);
             rows->addLayout(row);
+            used = 0;
         }
+        used += width;
         row->addWidget(b);
     }
     if (auto *first = buttons_->button(0))

@@ -157,7 +157,7 @@ QProgressBar *makeBar(QWidget *parent, const QString &name, int min, int max, in
 class TabControl : public QWidget {
     Q_OBJECT
 public:
-    TabControl(QWidget *parent, const QString &name, const QStringList &captions, int perRow);
+    TabControl(QWidget *parent, const QString &name, const QStringList &captions, int rowWidth);
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index);
     int count() const;
