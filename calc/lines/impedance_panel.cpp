@@ -523,6 +523,31 @@ void ImpedanceCalculator::showImpedanceCheck(double z, bool valid)
     }
 }
 
+void ImpedanceCalculator::showLineError()
+{
+    for (Edit *e : {Edit70, Edit77, Edit76, Edit73})
+        e->setText(errorText);
+}
+
+void ImpedanceCalculator::showWidthHeightChecks(const QString &heightName, double w, double h,
+                                                double z, bool zValid)
+{
+    const bool metric = context_.metric();
+    if (metric)
+        setRestrictions("0.127mm < (W) < 0.381mm", "0.127mm < (" + heightName + ") < 0.381mm",
+                        "40< Ohms < 90");
+    else
+        setRestrictions("5mils < (W) < 15mils", "5mils < (" + heightName + ") < 15mils",
+                        "40< Ohms < 90");
+    const double low = metric ? 0.1269 : 5;
+    const double high = metric ? 0.3811 : 15;
+    Label107->setText("(W) = ");
+    showRangeCheck(Label108, w, low, high);
+    Label111->setText("(H) = ");
+    showRangeCheck(Label112, h, low, high);
+    showImpedanceCheck(z, zValid);
+}
+
 void ImpedanceCalculator::setRestrictions(const QString &first, const QString &second,
                                           const QString &third)
 {
@@ -591,8 +616,7 @@ void ImpedanceCalculator::calcMicrostrip(double w, double h, double t, double er
     if (!line.valid) {
         // No conductor thickness, or a negative frequency: the model has no value there.
         Label290->setText(errorText);
-        for (Edit *e : {Edit70, Edit77, Edit76, Edit73})
-            e->setText(errorText);
+        showLineError();
         return;
     }
     showResult(Label290, "%.4f", line.erEff);
@@ -622,21 +646,10 @@ void ImpedanceCalculator::calcEmbedded(double w, double h1, double t, double er)
             lines::propagationDelay(LineTopology::MicrostripEmbed, line.erPrime);
         showPerLength(metric ? delay.psPerCentimetre : delay.psPerInch, line.z, true, false);
     } else {
-        for (Edit *e : {Edit70, Edit77, Edit76, Edit73})
-            e->setText(errorText);
+        showLineError();
     }
 
-    if (metric)
-        setRestrictions("0.127mm < (W) < 0.381mm", "0.127mm < (H1) < 0.381mm", "40< Ohms < 90");
-    else
-        setRestrictions("5mils < (W) < 15mils", "5mils < (H1) < 15mils", "40< Ohms < 90");
-    const double low = metric ? 0.1269 : 5;
-    const double high = metric ? 0.3811 : 15;
-    Label107->setText("(W) = ");
-    showRangeCheck(Label108, w, low, high);
-    Label111->setText("(H) = ");
-    showRangeCheck(Label112, h1, low, high);
-    showImpedanceCheck(line.z, line.valid);
+    showWidthHeightChecks("H1", w, h1, line.z, line.valid);
 }
 
 void ImpedanceCalculator::calcStripline(double w, double h, double t, double er)
@@ -649,21 +662,10 @@ void ImpedanceCalculator::calcStripline(double w, double h, double t, double er)
         const lines::DelayResult delay = lines::propagationDelay(LineTopology::Stripline, er);
         showPerLength(metric ? delay.psPerCentimetre : delay.psPerInch, line.z, true, false);
     } else {
-        for (Edit *e : {Edit70, Edit77, Edit76, Edit73})
-            e->setText(errorText);
+        showLineError();
     }
 
-    if (metric)
-        setRestrictions("0.127mm < (W) < 0.381mm", "0.127mm < (2H) < 0.381mm", "40< Ohms < 90");
-    else
-        setRestrictions("5mils < (W) < 15mils", "5mils < (2H) < 15mils", "40< Ohms < 90");
-    const double low = metric ? 0.1269 : 5;
-    const double high = metric ? 0.3811 : 15;
-    Label107->setText("(W) = ");
-    showRangeCheck(Label108, w, low, high);
-    Label111->setText("(H) = ");
-    showRangeCheck(Label112, h, low, high);
-    showImpedanceCheck(line.z, line.valid);
+    showWidthHeightChecks("2H", w, h, line.z, line.valid);
 }
 
 void ImpedanceCalculator::calcOffsetStripline(double w, double h1, double t, double er)

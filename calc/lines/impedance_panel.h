@@ -97,6 +97,10 @@ private:
     void showPerLength(double tpd, double z, bool zValid, bool errorWhenNotPositive);
     void showRangeCheck(QLabel *label, double value, double low, double high);
     void showImpedanceCheck(double z, bool valid);
+    void showLineError();
+    // The restriction texts and range colours of the lines limited in width and height.
+    void showWidthHeightChecks(const QString &heightName, double w, double h, double z,
+                               bool zValid);
     void setRestrictions(const QString &first, const QString &second, const QString &third);
 
     void calcMicrostrip(double w, double h, double t, double er);
