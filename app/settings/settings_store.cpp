@@ -3,22 +3,9 @@
 #include <QSettings>
 #include <QVariant>
 
-#include <array>
-
 namespace tw {
 
 namespace {
-
-const std::array<const QString *, 8> allNames = {
-    &setting::Units,
-    &setting::Program,
-    &setting::ManualCopperWeight,
-    &setting::IpcVersion,
-    &setting::ConductorReduction,
-    &setting::Derating,
-    &setting::ViaHeightEnable,
-    &setting::RegistryStatus,
-};
 
 struct Previous {
     QString name;
@@ -72,8 +59,8 @@ std::unique_ptr<QSettings> NativeSettingsStore::open() const
 bool NativeSettingsStore::keyExists() const
 {
     const std::unique_ptr<QSettings> settings = open();
-    for (const QString *name : allNames) {
-        if (settings->contains(*name))
+    for (const QString &name : setting::all) {
+        if (settings->contains(name))
             return true;
     }
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <QList>
 
@@ -22,6 +23,9 @@ inline const QString ConductorReduction = QStringLiteral("Conductor_Reduction");
 inline const QString Derating = QStringLiteral("Derating");
 inline const QString ViaHeightEnable = QStringLiteral("Via_Height_Enable");
 inline const QString RegistryStatus = QStringLiteral("Registry_Status");
+inline const QStringList all = {
+    Units,    Program,         ManualCopperWeight, IpcVersion, ConductorReduction,
+    Derating, ViaHeightEnable, RegistryStatus};
 } // namespace setting
 
 // Per-user store of named string values. A failed write leaves the stored value as it was and

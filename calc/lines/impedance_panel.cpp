@@ -523,6 +523,17 @@ void ImpedanceCalculator::showImpedanceCheck(double z, bool valid)
     }
 }
 
+void ImpedanceCalculator::showStriplineResult(lines::LineTopology topology, double er, double z,
+                                              bool valid)
+{
+    if (valid)
+        showResult(Edit70, "%.3f Ohms", z);
+    else
+        Edit70->setText(errorText);
+    const lines::DelayResult delay = lines::propagationDelay(topology, er);
+    showPerLength(context_.metric() ? delay.psPerCentimetre : delay.psPerInch, z, valid, true);
+}
+
 void ImpedanceCalculator::showLineError()
 {
     for (Edit *e : {Edit70, Edit77, Edit76, Edit73})
@@ -684,12 +695,7 @@ void ImpedanceCalculator::calcOffsetStripline(double w, double h1, double t, dou
         lines::OffsetStriplineLine(w * toMils, h1 * toMils, h2 * toMils, t * toMils, er);
     Label116->setText(line.mode == lines::OffsetStriplineMode::Narrow ? "Narrow calculation mode"
                                                                       : "Wide calculation mode");
-    if (line.valid)
-        showResult(Edit70, "%.3f Ohms", line.z);
-    else
-        Edit70->setText(errorText);
-    const lines::DelayResult delay = lines::propagationDelay(LineTopology::StriplineAsym, er);
-    showPerLength(metric ? delay.psPerCentimetre : delay.psPerInch, line.z, line.valid, true);
+    showStriplineResult(LineTopology::StriplineAsym, er, line.z, line.valid);
 }
 
 void ImpedanceCalculator::calcDualStripline(double w, double h, double t, double er)
@@ -703,12 +709,7 @@ void ImpedanceCalculator::calcDualStripline(double w, double h, double t, double
     const double toMils = metric ? 1000 / 25.4 : 1.0;
     const lines::StriplineResult line =
         lines::DualStriplineLine(w * toMils, h * toMils, d * toMils, t * toMils, er);
-    if (line.valid)
-        showResult(Edit70, "%.3f Ohms", line.z);
-    else
-        Edit70->setText(errorText);
-    const lines::DelayResult delay = lines::propagationDelay(LineTopology::DualStripline, er);
-    showPerLength(metric ? delay.psPerCentimetre : delay.psPerInch, line.z, line.valid, true);
+    showStriplineResult(LineTopology::DualStripline, er, line.z, line.valid);
 }
 
 void ImpedanceCalculator::calcCoplanar(double w, double h, double t, double er)

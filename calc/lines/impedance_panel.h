@@ -98,6 +98,8 @@ private:
     void showRangeCheck(QLabel *label, double value, double low, double high);
     void showImpedanceCheck(double z, bool valid);
     void showLineError();
+    // Impedance or "Error", and the per-length rows, of the two lines that may leave their domain.
+    void showStriplineResult(lines::LineTopology topology, double er, double z, bool valid);
     // The restriction texts and range colours of the lines limited in width and height.
     void showWidthHeightChecks(const QString &heightName, double w, double h, double z,
                                bool zValid);

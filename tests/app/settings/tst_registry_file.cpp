@@ -34,15 +34,6 @@ const QByteArray expectedText = "Windows Registry Editor Version 5.00\n"
                                 "\"Via_Height_Enable\"=\"1\"\n"
                                 "\"Registry_Status\"=\"0\"\n";
 
-const QStringList allNames = {setting::Units,
-                              setting::Program,
-                              setting::ManualCopperWeight,
-                              setting::IpcVersion,
-                              setting::ConductorReduction,
-                              setting::Derating,
-                              setting::ViaHeightEnable,
-                              setting::RegistryStatus};
-
 const QByteArray head = "Windows Registry Editor Version 5.00\n\n"
                         "[HKEY_CURRENT_USER\\SOFTWARE\\Korvane, Inc.]\n\n"
                         "[HKEY_CURRENT_USER\\SOFTWARE\\Korvane, Inc.\\Tracewright]\n";
@@ -67,7 +58,7 @@ QMap<QString, QString> asMap(const registry_file::Values &values)
 QMap<QString, QString> snapshot(const tw::SettingsStore &store)
 {
     QMap<QString, QString> map;
-    for (const QString &name : allNames)
+    for (const QString &name : setting::all)
         map.insert(name, store.read(name).value_or(QStringLiteral("<missing>")));
     return map;
 }
@@ -101,7 +92,7 @@ private slots:
     void textIsExact()
     {
         QCOMPARE(registry_file::text(), expectedText);
-        QCOMPARE(registry_file::defaults().size(), allNames.size());
+        QCOMPARE(registry_file::defaults().size(), setting::all.size());
     }
 
     void acceptsHarmlessVariations_data()

@@ -13,15 +13,6 @@ namespace setting = tw::setting;
 
 namespace {
 
-const QStringList allNames = {setting::Units,
-                              setting::Program,
-                              setting::ManualCopperWeight,
-                              setting::IpcVersion,
-                              setting::ConductorReduction,
-                              setting::Derating,
-                              setting::ViaHeightEnable,
-                              setting::RegistryStatus};
-
 void writeRaw(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -69,7 +60,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         NativeSettingsStore store(path);
         QVERIFY(!store.keyExists());
-        for (const QString &name : allNames)
+        for (const QString &name : setting::all)
             QVERIFY2(!store.read(name), qPrintable(name));
         QCOMPARE(store.location(), path);
         QVERIFY(!QFile::exists(path));
@@ -81,20 +72,20 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         {
             NativeSettingsStore store(path);
-            for (int i = 0; i < allNames.size(); ++i)
-                QVERIFY(store.write(allNames[i], QString::number(i + 10)));
+            for (int i = 0; i < setting::all.size(); ++i)
+                QVERIFY(store.write(setting::all[i], QString::number(i + 10)));
             QVERIFY(store.write(setting::Units, QStringLiteral("1")));
         }
 
         NativeSettingsStore reopened(path);
         QVERIFY(reopened.keyExists());
         QCOMPARE(reopened.read(setting::Units), QStringLiteral("1"));
-        for (int i = 1; i < allNames.size(); ++i)
-            QCOMPARE(reopened.read(allNames[i]), QString::number(i + 10));
+        for (int i = 1; i < setting::all.size(); ++i)
+            QCOMPARE(reopened.read(setting::all[i]), QString::number(i + 10));
 
         QSettings raw(path, QSettings::IniFormat);
         QVERIFY(raw.childGroups().isEmpty());
-        QCOMPARE(raw.childKeys().size(), allNames.size());
+        QCOMPARE(raw.childKeys().size(), setting::all.size());
     }
 
     void keyExists_data()
