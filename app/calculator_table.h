@@ -1,26 +1,17 @@
 #pragma once
 
+#include "ui/calculator.h"
+#include "ui/info_panel.h"
 #include "ui/options_panel.h"
 
 #include <QStringList>
 
 #include <array>
+#include <memory>
 
 namespace tw {
 
 inline constexpr int CalculatorCount = 20;
-
-// The information value labels a calculator does not fill.
-enum InfoLabel : unsigned {
-    Label56 = 1u << 0,
-    Label110 = 1u << 1,
-    Label285 = 1u << 2,
-    Label72 = 1u << 3,
-    Label27 = 1u << 4,
-    Label28 = 1u << 5,
-    Label320 = 1u << 6,
-    AllSix = Label56 | Label110 | Label285 | Label72 | Label27 | Label28,
-};
 
 struct LayerSelector {
     const char *caption;
@@ -55,5 +46,10 @@ struct ManualCopperEnables {
 };
 bool manualCopperApplies(int tab);
 ManualCopperEnables manualCopperEnables(int tab, int layerIndex);
+
+struct Context;
+
+// The calculator of one row of the calculator table; the rows not built yet get an empty one.
+std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context &context);
 
 } // namespace tw

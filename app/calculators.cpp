@@ -1,4 +1,4 @@
-#include "app/calculator.h"
+#include "ui/calculator.h"
 
 #include "app/calculator_table.h"
 #include "calc/current/conductor_panel.h"

@@ -130,6 +130,8 @@ TForm1::TForm1(Services services, StartOptions start)
 
 TForm1::~TForm1()
 {
+    // The panels go first; the focus moving between the dying controls must not reach them.
+    silenceControls(this);
     setErrorDisplay(nullptr);
     delete form4_;
     delete form6_;

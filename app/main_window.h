@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/calculator.h"
-#include "app/info_panel.h"
+#include "ui/calculator.h"
+#include "ui/info_panel.h"
 #include "app/settings/program_options.h"
 #include "ui/context.h"
 #include "ui/controls.h"

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QToolButton>
@@ -63,10 +64,44 @@ void Edit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+bool userMovesFocus(const QWidget *from, Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        break;
+    default:
+        return false;
+    }
+    const QWidget *next = QApplication::focusWidget();
+    return next && next->window() == from->window();
+}
+
+void silenceControls(QWidget *root)
+{
+    for (Edit *e : root->findChildren<Edit *>())
+        e->onChange = e->onEnter = e->onExit = e->onClick = nullptr;
+    for (UpDown *u : root->findChildren<UpDown *>())
+        u->onChanging = u->onClick = u->onExit = nullptr;
+    for (RadioGroup *g : root->findChildren<RadioGroup *>())
+        g->onClick = nullptr;
+    for (CheckBox *c : root->findChildren<CheckBox *>())
+        c->onClick = nullptr;
+    for (ComboBox *c : root->findChildren<ComboBox *>())
+        c->onChange = nullptr;
+    for (ClickLabel *l : root->findChildren<ClickLabel *>())
+        l->onClick = nullptr;
+    for (TabControl *t : root->findChildren<TabControl *>())
+        t->onChange = nullptr;
+}
+
 void Edit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    guardEvent(onExit);
+    if (userMovesFocus(this, event->reason()))
+        reportingEvent(onExit);
 }
 
 void Edit::mousePressEvent(QMouseEvent *event)
@@ -253,9 +288,10 @@ UpDown::UpDown(QWidget *parent, const QString &name, Edit *associate, int min, i
 bool UpDown::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
+        const auto *focus = static_cast<QFocusEvent *>(event);
         QWidget *next = QApplication::focusWidget();
-        if (next != up_ && next != down_)
-            guardEvent(onExit);
+        if (next != up_ && next != down_ && userMovesFocus(this, focus->reason()))
+            reportingEvent(onExit);
     }
     return QWidget::eventFilter(watched, event);
 }

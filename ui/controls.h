@@ -33,6 +33,14 @@ inline const QColor warningRed{255, 0, 0};
 // The text colour of a box or a label.
 void setFontColour(QWidget *widget, const QColor &colour);
 
+// True when a focus change is the user moving on to another control of the same window (Tab, a
+// click); a message box, a dialog, another window or a control being disabled or destroyed
+// taking the focus is not leaving the box.
+bool userMovesFocus(const QWidget *from, Qt::FocusReason reason);
+
+// Clears the handlers of every control under root, so none runs while the window is torn down.
+void silenceControls(QWidget *root);
+
 // Single-line edit box. setText fires the change handler; Enter fires onEnter.
 class Edit : public QLineEdit {
     Q_OBJECT

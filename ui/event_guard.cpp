@@ -61,6 +61,12 @@ NestedEventLoop::~NestedEventLoop()
     depth = savedDepth_;
 }
 
+void reportingEvent(const std::function<void()> &handler)
+{
+    NestedEventLoop own;
+    guardEvent(handler);
+}
+
 void processPendingEvents()
 {
     NestedEventLoop loop;

@@ -14,6 +14,10 @@ void setErrorDisplay(Messages *messages);
 // travels on to that handler, which ends too - one event, one error box.
 void guardEvent(const std::function<void()> &handler);
 
+// Runs a handler that a Qt event function calls on its own account (a box losing the focus): its
+// error is shown and it returns, even inside another handler, so nothing unwinds through Qt.
+void reportingEvent(const std::function<void()> &handler);
+
 // True while an event handler is running.
 bool insideEvent();
 

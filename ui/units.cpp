@@ -75,4 +75,12 @@ void UnitSwitch::convert(UnitSystem to, DecimalMode mode) const
         p.box->setText(p.text);
 }
 
+void UnitEntries::declareTo(UnitSwitch &units) const
+{
+    for (const UnitText &text : texts)
+        units.addText(text);
+    for (const ConvertedInput &input : inputs)
+        units.addInput(input);
+}
+
 } // namespace tw

@@ -42,6 +42,15 @@ struct ConvertedInput {
     bool keepNotApplicable = false; // "N/A" stays as it is
 };
 
+class UnitSwitch;
+
+// The entries one calculator declares, collected as its panel is built.
+struct UnitEntries {
+    std::vector<UnitText> texts;
+    std::vector<ConvertedInput> inputs;
+    void declareTo(UnitSwitch &units) const;
+};
+
 // The unit switch over the entries every calculator declares. The conversion is atomic: all
 // inputs are parsed before anything is changed.
 class UnitSwitch {

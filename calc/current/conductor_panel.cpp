@@ -1,6 +1,6 @@
 #include "calc/current/conductor_panel.h"
 
-#include "app/info_panel.h"
+#include "ui/info_panel.h"
 #include "calc/current/conductor_model.h"
 #include "calc/current/current_capacity.h"
 #include "ui/context.h"

@@ -1,6 +1,6 @@
 #include "calc/current/via_panel.h"
 
-#include "app/info_panel.h"
+#include "ui/info_panel.h"
 #include "calc/current/current_capacity.h"
 #include "calc/current/via_model.h"
 #include "ui/context.h"

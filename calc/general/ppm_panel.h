@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculator.h"
+#include "ui/calculator.h"
 #include "ui/controls.h"
 
 namespace tw {

@@ -1,6 +1,6 @@
 #include "calc/lines/differential_pair_panel.h"
 
-#include "app/info_panel.h"
+#include "ui/info_panel.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
 #include "ui/messages.h"

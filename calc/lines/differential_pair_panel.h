@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculator.h"
+#include "ui/calculator.h"
 #include "calc/lines/differential_pairs.h"
 #include "ui/controls.h"
 

@@ -1,6 +1,6 @@
 #include "calc/lines/impedance_panel.h"
 
-#include "app/info_panel.h"
+#include "ui/info_panel.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
 #include "ui/messages.h"
@@ -616,16 +616,21 @@ void ImpedanceCalculator::CalcConductorImpedance()
 
 void ImpedanceCalculator::calcMicrostrip(double w, double h, double t, double er)
 {
+    const double ghz = context_.parse(Edit226->text()) * 0.001;
+    // The dispersion has no value below zero; say so and keep what the last pass showed.
+    if (ghz < 0) {
+        context_.messages->information("Frequency can't be negative");
+        return;
+    }
     showCopper(t);
     const bool metric = context_.metric();
     const double wMm = metric ? w : w * 0.001 * 25.4;
     const double hMm = metric ? h : h * 0.001 * 25.4;
     const double tMm = metric ? t : t * 0.001 * 25.4;
-    const double ghz = context_.parse(Edit226->text()) * 0.001;
 
     const lines::MicrostripResult line = lines::MicrostripLine(wMm, hMm, tMm, er, ghz, hMm);
     if (!line.valid) {
-        // No conductor thickness, or a negative frequency: the model has no value there.
+        // No conductor thickness: the model has no value there.
         Label290->setText(errorText);
         showLineError();
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculator.h"
+#include "ui/calculator.h"
 #include "calc/lines/transmission_lines.h"
 #include "ui/controls.h"
 

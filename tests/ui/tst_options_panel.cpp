@@ -28,23 +28,23 @@ void OptionsPanelTest::leavingATemperatureChecksIt()
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     OptionsPanel &o = *w.options();
-    o.Edit1->setFocus();
+    o.Edit1->setFocus(Qt::MouseFocusReason);
     f.typeText("Edit1", "250");
-    o.Edit2->setFocus();
+    o.Edit2->setFocus(Qt::MouseFocusReason);
     QCOMPARE(f.messages.take(),
              QStringList{"info: Maximum temperature rise can't be greater than 200C"});
     QCOMPARE(o.Edit1->text(), "200");
     f.typeText("Edit2", "-90");
     QWidget *spin = w.findChild<QWidget *>("UpDown2_up");
-    spin->setFocus();
+    spin->setFocus(Qt::MouseFocusReason);
     QCOMPARE(f.messages.take(),
              QStringList{"info: Minimum ambient temperature can't be less than -80C"});
-    o.Edit7->setFocus();
+    o.Edit7->setFocus(Qt::MouseFocusReason);
     QCOMPARE(f.messages.take(), QStringList());
     QCOMPARE(o.Edit2->text(), "-80");
-    o.Edit2->setFocus();
+    o.Edit2->setFocus(Qt::MouseFocusReason);
     f.typeText("Edit2", "-100");
-    o.Edit1->setFocus();
+    o.Edit1->setFocus(Qt::MouseFocusReason);
     QCOMPARE(f.messages.take(),
              QStringList{"info: Minimum ambient temperature can't be less than -80C"});
 }

@@ -1,6 +1,4 @@
-#include "app/info_panel.h"
-
-#include "app/calculator_table.h"
+#include "ui/info_panel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

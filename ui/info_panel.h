@@ -4,6 +4,19 @@
 
 namespace tw {
 
+// The information value labels a calculator does not fill.
+enum InfoLabel : unsigned {
+    Label56 = 1u << 0,
+    Label110 = 1u << 1,
+    Label285 = 1u << 2,
+    Label72 = 1u << 3,
+    Label27 = 1u << 4,
+    Label28 = 1u << 5,
+    Label320 = 1u << 6,
+    AllSix = Label56 | Label110 | Label285 | Label72 | Label27 | Label28,
+};
+
+
 // The information panel: result lines shared by several calculators, and the via count.
 class InfoPanel {
 public:

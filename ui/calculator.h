@@ -2,8 +2,6 @@
 
 #include <QGroupBox>
 
-#include <memory>
-
 namespace tw {
 
 class UnitSwitch;
@@ -55,10 +53,5 @@ public:
 private:
     QGroupBox *box_;
 };
-
-struct Context;
-
-// The calculator of one row of the calculator table; the rows not built yet get an empty one.
-std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context &context);
 
 } // namespace tw

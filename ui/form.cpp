@@ -1,0 +1,166 @@
+#include "ui/form.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace tw {
+
+namespace {
+
+// Frame and inner margins of a line edit beside its text.
+int boxChrome(const QWidget *widget)
+{
+    return 2 * widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget) + 12;
+}
+
+int textWidth(const QWidget *widget, const QString &text)
+{
+    return widget->fontMetrics().horizontalAdvance(text) + boxChrome(widget);
+}
+
+} // namespace
+
+int inputBoxWidth(const QWidget *widget)
+{
+    return textWidth(widget, QStringLiteral("0000000000"));
+}
+
+int resultBoxWidth(const QWidget *widget)
+{
+    return textWidth(widget, QStringLiteral("-12345.6789 Sq.mils"));
+}
+
+int unitBoxWidth(const QWidget *widget, const QString &text)
+{
+    return std::max(textWidth(widget, QStringLiteral("mils")), textWidth(widget, text));
+}
+
+Form::Form(QWidget *section, Handler enter, UnitEntries *units)
+    : section_(section), grid_(new QGridLayout(section)), enter_(std::move(enter)), units_(units)
+{
+    grid_->setHorizontalSpacing(8);
+    grid_->setVerticalSpacing(4);
+    // Spare width goes to a column of its own, so the boxes keep their widths.
+    grid_->setColumnStretch(3, 1);
+}
+
+FormRow Form::addRow(const RowSpec &spec, Edit *box)
+{
+    FormRow row;
+    row.box = box;
+    if (!spec.caption.isEmpty() || !spec.label.isEmpty()) {
+        row.caption = makeLabel(section_, spec.label, spec.caption);
+        row.caption->setBuddy(box);
+        grid_->addWidget(row.caption, row_, 0);
+    }
+    grid_->addWidget(box, row_, 1);
+    if (!spec.unitName.isEmpty()) {
+        row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
+        grid_->addWidget(row.unit, row_, 2);
+    }
+    if (units_ && spec.convertOrder > 0)
+        units_->inputs.push_back({spec.convertOrder, box, spec.quantity});
+    ++row_;
+    return row;
+}
+
+FormRow Form::input(const RowSpec &spec)
+{
+    auto *box = new Edit(section_, spec.box, spec.text, spec.hint);
+    box->setMinimumWidth(inputBoxWidth(box));
+    bindEnter(box);
+    return addRow(spec, box);
+}
+
+FormRow Form::result(const RowSpec &spec)
+{
+    Edit *box = makeReadOnly(section_, spec.box, spec.text, spec.hint);
+    box->setMinimumWidth(resultBoxWidth(box));
+    return addRow(spec, box);
+}
+
+LabelRow Form::resultLabel(const RowSpec &spec)
+{
+    LabelRow row;
+    if (!spec.caption.isEmpty() || !spec.label.isEmpty()) {
+        row.caption = makeLabel(section_, spec.label, spec.caption);
+        grid_->addWidget(row.caption, row_, 0);
+    }
+    row.value = makeLabel(section_, spec.box, spec.text);
+    if (!spec.hint.isEmpty())
+        setHint(row.value, spec.hint);
+    row.value->setMinimumWidth(resultBoxWidth(row.value));
+    grid_->addWidget(row.value, row_, 1, 1, 2);
+    ++row_;
+    return row;
+}
+
+QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *widget,
+                    Edit *unit)
+{
+    QLabel *label = nullptr;
+    if (!caption.isEmpty() || !labelName.isEmpty()) {
+        label = makeLabel(section_, labelName, caption);
+        label->setBuddy(widget);
+        grid_->addWidget(label, row_, 0);
+    }
+    grid_->addWidget(widget, row_, 1);
+    if (unit)
+        grid_->addWidget(unit, row_, 2);
+    ++row_;
+    return label;
+}
+
+Edit *Form::unitBox(const QString &name, const QString &unit, const QString &metricUnit)
+{
+    Edit *box = makeReadOnly(section_, name, unit);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setMinimumWidth(std::max(unitBoxWidth(box, unit), unitBoxWidth(box, metricUnit)));
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    box->setFixedWidth(box->minimumWidth());
+    if (units_ && !metricUnit.isEmpty())
+        units_->texts.push_back({box, unit, metricUnit});
+    return box;
+}
+
+QGroupBox *Form::section(const QString &name, const QString &caption)
+{
+    auto *box = new QGroupBox(caption, section_);
+    box->setObjectName(name);
+    addWide(box);
+    return box;
+}
+
+QLabel *Form::note(const QString &name, const QString &text)
+{
+    QLabel *label = makeLabel(section_, name, text);
+    label->setWordWrap(true);
+    addWide(label);
+    return label;
+}
+
+void Form::addWide(QWidget *widget, Qt::Alignment alignment)
+{
+    grid_->addWidget(widget, row_++, 0, 1, 4, alignment);
+}
+
+void Form::addSpacing(int pixels)
+{
+    grid_->setRowMinimumHeight(row_++, pixels);
+}
+
+void Form::addStretch()
+{
+    grid_->setRowStretch(row_++, 1);
+}
+
+void Form::bindEnter(Edit *box) const
+{
+    if (enter_)
+        box->onEnter = enter_;
+}
+
+} // namespace tw
