@@ -31,6 +31,7 @@ TForm1::TForm1(Services services, StartOptions start)
 
     context_.decimalMode = start_.decimalMode;
     context_.messages = &services_.messages;
+    context_.desktop = &services_.desktop;
     context_.unitSystem = [this] { return unitSystem(); };
     context_.activeCalculator = [this] { return ActiveCalculator; };
     context_.tabIndex = [this] { return TabControl1->tabIndex(); };

@@ -7,6 +7,7 @@
 
 namespace tw {
 
+class Desktop;
 class InfoPanel;
 class Messages;
 class OptionsPanel;
@@ -35,6 +36,8 @@ struct Context {
     DecimalMode decimalMode = DecimalMode::Point;
 
     Messages *messages = nullptr;
+    // Web links, documents and outside programs.
+    Desktop *desktop = nullptr;
     OptionsPanel *options = nullptr;
     // The information panel with the via count and the shared result lines.
     InfoPanel *info = nullptr;

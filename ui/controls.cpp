@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include "ui/event_guard.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -135,6 +136,32 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     guardEvent(onClick);
+}
+
+LinkLabel::LinkLabel(QWidget *parent, const QString &name, const QString &caption,
+                     Desktop *desktop, const QString &address)
+    : ClickLabel(parent, name, caption), address_(address)
+{
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    setFontColour(this, Qt::blue);
+    onClick = [desktop, address] {
+        if (desktop)
+            desktop->openUrl(address);
+    };
+}
+
+void LinkLabel::enterEvent(QEnterEvent *event)
+{
+    ClickLabel::enterEvent(event);
+    setFontColour(this, Qt::red);
+}
+
+void LinkLabel::leaveEvent(QEvent *event)
+{
+    ClickLabel::leaveEvent(event);
+    setFontColour(this, Qt::blue);
 }
 
 RadioGroup::RadioGroup(QWidget *parent, const QString &name, const QString &caption,

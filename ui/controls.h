@@ -77,6 +77,25 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+class Desktop;
+
+// A web link: hand cursor, underlined blue caption, red while the pointer is over it; a click
+// hands the address to the desktop.
+class LinkLabel : public ClickLabel {
+    Q_OBJECT
+public:
+    LinkLabel(QWidget *parent, const QString &name, const QString &caption, Desktop *desktop,
+              const QString &address);
+    QString address() const { return address_; }
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QString address_;
+};
+
 // A group of radio buttons with one item index; -1 means nothing selected.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
