@@ -33,7 +33,8 @@ void WindowFixture::install(const QList<std::pair<QString, QString>> &changes)
 
 TForm1 &WindowFixture::start()
 {
-    Services services{messages, *settings, desktop, clock,
+    Messages &shown = realBoxes_ ? static_cast<Messages &>(boxes) : messages;
+    Services services{shown, *settings, desktop, clock,
                       [this](int code) { exitCodes.append(code); }};
     window_ = std::make_unique<TForm1>(services, StartOptions{true, mode});
     window_->Button3Click();

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/settings/settings_store.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/real_message_boxes.h"
 #include "ui/platform.h"
 
 #include <QAbstractButton>
@@ -37,6 +38,10 @@ public:
     void install(const QList<std::pair<QString, QString>> &changes = {});
     // Creates the window and runs the start-up sequence.
     TForm1 &start();
+    // Before start: every message opens a real modal box, closed at once and still recorded.
+    void useRealMessageBoxes() { realBoxes_ = true; }
+    // Destroys the window as the end of the program does.
+    void destroyWindow() { window_.reset(); }
 
     TForm1 &window() { return *window_; }
     template <typename T = QWidget> T *find(const QString &name) const
@@ -53,6 +58,7 @@ public:
 
     QTemporaryDir dir;
     MessageRecorder messages;
+    RealMessageBoxes boxes{messages};
     DesktopRecorder desktop;
     NoWaitClock clock;
     std::unique_ptr<NativeSettingsStore> settings;
@@ -60,6 +66,7 @@ public:
     DecimalMode mode;
 
 private:
+    bool realBoxes_ = false;
     std::unique_ptr<TForm1> window_;
 };
 
