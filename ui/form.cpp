@@ -30,7 +30,7 @@ int inputBoxWidth(const QWidget *widget)
 
 int resultBoxWidth(const QWidget *widget)
 {
-    return textWidth(widget, QStringLiteral("-12345.6789 Sq.mils"));
+    return textWidth(widget, QStringLiteral("-1234.5678 Sq.mils"));
 }
 
 int unitBoxWidth(const QWidget *widget, const QString &text)
@@ -56,10 +56,15 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box)
         row.caption->setBuddy(box);
         grid_->addWidget(row.caption, row_, 0);
     }
-    grid_->addWidget(box, row_, 1);
     if (!spec.unitName.isEmpty()) {
+        grid_->addWidget(box, row_, 1);
         row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
         grid_->addWidget(row.unit, row_, 2);
+    } else if (box->isReadOnly()) {
+        // A result carries its unit in its text and takes the unit column as well.
+        grid_->addWidget(box, row_, 1, 1, 2);
+    } else {
+        grid_->addWidget(box, row_, 1);
     }
     if (units_ && spec.convertOrder > 0)
         units_->inputs.push_back({spec.convertOrder, box, spec.quantity});
@@ -118,9 +123,7 @@ Edit *Form::unitBox(const QString &name, const QString &unit, const QString &met
 {
     Edit *box = makeReadOnly(section_, name, unit);
     box->setFocusPolicy(Qt::NoFocus);
-    box->setMinimumWidth(std::max(unitBoxWidth(box, unit), unitBoxWidth(box, metricUnit)));
-    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    box->setFixedWidth(box->minimumWidth());
+    box->setFixedWidth(std::max(unitBoxWidth(box, unit), unitBoxWidth(box, metricUnit)));
     if (units_ && !metricUnit.isEmpty())
         units_->texts.push_back({box, unit, metricUnit});
     return box;

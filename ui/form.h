@@ -14,7 +14,7 @@ namespace tw {
 
 // Widths shared by all forms, from the widget's font.
 int inputBoxWidth(const QWidget *widget);  // ten digits
-int resultBoxWidth(const QWidget *widget); // a result with its unit ("-12345.6789 Sq.mils")
+int resultBoxWidth(const QWidget *widget); // a result with its unit ("-1234.5678 Sq.mils")
 int unitBoxWidth(const QWidget *widget, const QString &text);
 
 // What a row is made of. Names are object names; a row without unitName has no unit box.

@@ -4,163 +4,14 @@
 #include "calc/current/current_capacity.h"
 #include "calc/current/via_model.h"
 #include "ui/context.h"
+#include "ui/form.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
-#include <QVBoxLayout>
-
-#include <cmath>
 
 namespace tw {
-
-namespace {
-
-const QColor copperColour(205, 127, 50);
-const QColor boardColour(170, 200, 130);
-const QColor planeColour(150, 150, 150);
-
-// A measured span with an arrowhead at both ends.
-void arrows(QPainter &p, QPointF from, QPointF to)
-{
-    const QLineF line(from, to);
-    p.drawLine(line);
-    for (const QLineF &end : {line, QLineF(to, from)}) {
-        const QLineF head(end.p2(), end.p1());
-        for (double turn : {25.0, -25.0}) {
-            QLineF side = head;
-            side.setLength(6);
-            side.setAngle(head.angle() + turn);
-            p.drawLine(side);
-        }
-    }
-}
-
-// A caption in the column right of the board, tied to its feature by a leader line.
-void sideCaption(QPainter &p, QPointF feature, double columnLeft, double width,
-                 const QString &caption)
-{
-    p.drawLine(feature, QPointF(columnLeft - 2, feature.y()));
-    p.drawText(QRectF(columnLeft, feature.y() - 14, width - columnLeft, 28),
-               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
-}
-
-// The height along the left edge, its caption turned to run beside the arrow.
-void heightDimension(QPainter &p, double x, double top, double bottom)
-{
-    arrows(p, {x, top}, {x, bottom});
-    p.save();
-    p.translate(x - 4, (top + bottom) / 2);
-    p.rotate(-90);
-    p.drawText(QRectF(-60, -14, 120, 14), Qt::AlignCenter, "Via Height");
-    p.restore();
-}
-
-void drawPad(QPainter &p, double centre, double half, double y, double thickness)
-{
-    p.setBrush(copperColour);
-    p.drawRect(QRectF(centre - half, y - thickness / 2, 2 * half, thickness));
-}
-
-} // namespace
-
-ViaPicture::ViaPicture(QWidget *parent, const QString &name, ViaLayerSet kind)
-    : QWidget(parent), kind_(kind)
-{
-    setObjectName(name);
-    setMinimumSize(260, 290);
-}
-
-void ViaPicture::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont small = p.font();
-    small.setPointSizeF(7.5);
-    p.setFont(small);
-    p.setPen(QPen(Qt::black, 1));
-
-    const double w = width();
-    const double h = height();
-    const double boardLeft = w * 0.12;
-    const double boardRight = w * 0.64;
-    const double column = w * 0.68;
-    const double top = h * 0.16;
-    const double bottom = h * 0.76;
-    const double cx = (boardLeft + boardRight) / 2;
-    const double hole = w * 0.06;
-    const double wall = w * 0.022;
-    const double copper = 5;
-
-    p.setBrush(boardColour);
-    p.drawRect(QRectF(boardLeft, top, boardRight - boardLeft, bottom - top));
-    arrows(p, {cx - hole, top - 12}, {cx + hole, top - 12});
-    p.drawText(QRectF(cx - 80, top - 30, 160, 14), Qt::AlignCenter, "Via Hole Diameter");
-    p.setBrush(Qt::NoBrush);
-    p.drawText(QRectF(0, h * 0.86, w, 16), Qt::AlignCenter, "Via Plating Thickness");
-    const QPointF captionAnchor(w * 0.5, h * 0.86);
-
-    if (kind_ == ViaLayerSet::Microvia) {
-        // A laser-drilled cone from the surface to the first inner layer, over a buried plane.
-        const double inner = top + (bottom - top) * 0.35;
-        p.setBrush(planeColour);
-        p.drawRect(QRectF(boardLeft, top + (bottom - top) * 0.7, boardRight - boardLeft, copper));
-        drawPad(p, cx, hole + wall + w * 0.05, top, copper);
-        drawPad(p, cx, hole * 0.55 + wall + w * 0.04, inner, copper);
-        QPainterPath cone;
-        cone.moveTo(cx - hole - wall, top);
-        cone.lineTo(cx + hole + wall, top);
-        cone.lineTo(cx + hole * 0.5 + wall, inner);
-        cone.lineTo(cx - hole * 0.5 - wall, inner);
-        cone.closeSubpath();
-        p.setBrush(copperColour);
-        p.drawPath(cone);
-        QPainterPath bore;
-        bore.moveTo(cx - hole, top);
-        bore.lineTo(cx + hole, top);
-        bore.lineTo(cx + hole * 0.5, inner - wall);
-        bore.lineTo(cx - hole * 0.5, inner - wall);
-        bore.closeSubpath();
-        p.setBrush(Qt::white);
-        p.drawPath(bore);
-        heightDimension(p, w * 0.07, top, inner);
-        p.drawLine(QPointF(cx + hole * 0.75 + wall / 2, (top + inner) / 2), captionAnchor);
-        return;
-    }
-
-    // The barrel through the whole board, its bore open.
-    p.fillRect(QRectF(cx - hole, top, 2 * hole, bottom - top), Qt::white);
-    if (kind_ == ViaLayerSet::MultiLayer) {
-        // Two reference planes, each opened around an internal pad.
-        const double openingHalf = hole + wall + w * 0.13;
-        const double padHalf = hole + wall + w * 0.05;
-        const double planes[] = {top + (bottom - top) / 3, top + 2 * (bottom - top) / 3};
-        for (double y : planes) {
-            p.setBrush(planeColour);
-            p.drawRect(QRectF(boardLeft, y - copper / 2, cx - openingHalf - boardLeft, copper));
-            p.drawRect(
-                QRectF(cx + openingHalf, y - copper / 2, boardRight - cx - openingHalf, copper));
-            drawPad(p, cx, padHalf, y, copper);
-        }
-        const double above = planes[0] - 10;
-        arrows(p, {cx - openingHalf, above}, {cx + openingHalf, above});
-        sideCaption(p, {cx + openingHalf, above}, column, w, "Ref Plane Opening Diam");
-        const double below = planes[1] + 10;
-        arrows(p, {cx - padHalf, below}, {cx + padHalf, below});
-        sideCaption(p, {cx + padHalf, below}, column, w, "Internal Pad Diameter");
-    }
-    p.setBrush(copperColour);
-    p.drawRect(QRectF(cx - hole - wall, top, wall, bottom - top));
-    p.drawRect(QRectF(cx + hole, top, wall, bottom - top));
-    drawPad(p, cx, hole + wall + w * 0.07, top, copper);
-    drawPad(p, cx, hole + wall + w * 0.07, bottom, copper);
-    heightDimension(p, w * 0.07, top, bottom);
-    p.drawLine(QPointF(cx + hole + wall / 2, bottom - (bottom - top) * 0.12), captionAnchor);
-}
 
 // The checks of one unit system: limits, their messages (point variants) and replacements.
 struct ViaCalculator::Limits {
@@ -210,120 +61,79 @@ const ViaCalculator::Limits metricLimits = {
 };
 // clang-format on
 
-// Caption, box and unit box of one input row.
-void addInputRow(QGridLayout *grid, int row, QLabel *caption, Edit *box, Edit *unit)
-{
-    box->setMaxLength(8);
-    box->setMaximumWidth(80);
-    unit->setMaximumWidth(40);
-    unit->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(box, row, 1);
-    grid->addWidget(unit, row, 2);
-}
-
-void addResultRow(QGridLayout *grid, int row, QLabel *caption, Edit *box)
-{
-    box->setMinimumWidth(130);
-    box->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(box, row, 1, 1, 2);
-}
-
 } // namespace
 
 ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox1 = new QGroupBox(" Via Characteristics ", parent);
     GroupBox1->setObjectName("GroupBox1");
-    QGroupBox *g = GroupBox1;
+    auto *entries = new QWidget(GroupBox1);
+    auto *pictures = new QWidget(GroupBox1);
+    auto *columns = new QHBoxLayout(GroupBox1);
+    columns->addWidget(entries, 0, Qt::AlignTop);
+    columns->addWidget(pictures, 1, Qt::AlignTop);
 
-    Label51 = makeLabel(g, "Label51", "Via Hole Diameter");
-    Edit3 = new Edit(g, "Edit3", "10", "Enter the finished hole diameter of the via.");
-    Edit52 = makeReadOnly(g, "Edit52", "mils");
-    Label6 = makeLabel(g, "Label6", "Internal Pad Diameter");
-    Edit4 = new Edit(g, "Edit4", "20", "Enter the internal layer pad diameter of the via.");
-    Edit53 = makeReadOnly(g, "Edit53", "mils");
-    Label7 = makeLabel(g, "Label7", "Ref Plane Opening Diam");
-    Edit5 = new Edit(g, "Edit5", "40",
-                     "Enter the total internal reference plane opening diameter of the via.");
-    Edit54 = makeReadOnly(g, "Edit54", "mils");
-    Label8 = makeLabel(g, "Label8", "Via Height");
-    Edit6 = new Edit(g, "Edit6", "62", "Enter the total length of the via.");
-    Edit55 = makeReadOnly(g, "Edit55", "mils");
-    Label11 = makeLabel(g, "Label11", "Via Plating Thickness");
-    Edit9 = new Edit(g, "Edit9", "1",
-                     "Enter the plating thickness of the via. Contact your PCB manufacturer for "
-                     "the exact depth.");
-    Edit56 = makeReadOnly(g, "Edit56", "mils");
+    Form form(entries, [this] { context_.recalculate(); }, &units_);
+    const auto input = [&form](QLabel *&caption, Edit *&box, Edit *&unit, const RowSpec &spec) {
+        const FormRow row = form.input(spec);
+        caption = row.caption;
+        box = row.box;
+        unit = row.unit;
+        box->setMaxLength(8);
+    };
+    input(Label51, Edit3, Edit52,
+          {"Label51", "Via Hole Diameter", "Edit3", "10",
+           "Enter the finished hole diameter of the via.", "Edit52", "mils", "mm", 1});
+    input(Label6, Edit4, Edit53,
+          {"Label6", "Internal Pad Diameter", "Edit4", "20",
+           "Enter the internal layer pad diameter of the via.", "Edit53", "mils", "mm", 2});
+    input(Label7, Edit5, Edit54,
+          {"Label7", "Ref Plane Opening Diam", "Edit5", "40",
+           "Enter the total internal reference plane opening diameter of the via.", "Edit54",
+           "mils", "mm", 3});
+    input(Label8, Edit6, Edit55,
+          {"Label8", "Via Height", "Edit6", "62", "Enter the total length of the via.", "Edit55",
+           "mils", "mm", 4});
+    input(Label11, Edit9, Edit56,
+          {"Label11", "Via Plating Thickness", "Edit9", "1",
+           "Enter the plating thickness of the via. Contact your PCB manufacturer for the exact "
+           "depth.",
+           "Edit56", "mils", "mm", 5});
+    form.addSpacing(10);
 
-    Label10 = makeLabel(g, "Label10", "Conductor Cross Section");
-    Edit8 = makeReadOnly(g, "Edit8");
-    Label12 = makeLabel(g, "Label12", "Via Current");
-    Edit10 = makeReadOnly(g, "Edit10");
+    const auto result = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
+        const FormRow row = form.result(spec);
+        caption = row.caption;
+        box = row.box;
+        box->setFocusPolicy(Qt::NoFocus);
+    };
+    result(Label10, Edit8, {"Label10", "Conductor Cross Section", "Edit8"});
+    result(Label12, Edit10, {"Label12", "Via Current", "Edit10"});
     setFontColour(Edit10, resultNavy);
-    Label13 = makeLabel(g, "Label13", "Via Capacitance");
-    Edit11 = makeReadOnly(g, "Edit11");
-    Label14 = makeLabel(g, "Label14", "Via Inductance");
-    Edit12 = makeReadOnly(g, "Edit12");
-    Label15 = makeLabel(g, "Label15", "Step Response");
-    Edit13 = makeReadOnly(
-        g, "Edit13", {},
-        "T10-90% step response. Impact on the rise time of a 50 Ohm transmission line.");
-    Label16 = makeLabel(g, "Label16", "Resonant Frequency");
-    Edit14 = makeReadOnly(g, "Edit14");
-    Label42 = makeLabel(g, "Label42", "Via Impedance");
-    Edit42 = makeReadOnly(g, "Edit42");
-    Label83 = makeLabel(g, "Label83", "Via DC Resistance");
-    Edit49 = makeReadOnly(g, "Edit49");
-    Label84 = makeLabel(g, "Label84", "Power Dissipation");
-    Edit50 = makeReadOnly(g, "Edit50");
-    Label187 =
-        makeLabel(g, "Label187", current::ruleSetModeText(current::RuleSet::Ipc2152WithModifiers));
+    result(Label13, Edit11, {"Label13", "Via Capacitance", "Edit11"});
+    result(Label14, Edit12, {"Label14", "Via Inductance", "Edit12"});
+    result(Label15, Edit13,
+           {"Label15", "Step Response", "Edit13", {},
+            "T10-90% step response. Impact on the rise time of a 50 Ohm transmission line."});
+    result(Label16, Edit14, {"Label16", "Resonant Frequency", "Edit14"});
+    result(Label42, Edit42, {"Label42", "Via Impedance", "Edit42"});
+    result(Label83, Edit49, {"Label83", "Via DC Resistance", "Edit49"});
+    result(Label84, Edit50, {"Label84", "Power Dissipation", "Edit50"});
+    form.addSpacing(8);
+    Label187 = form.note("Label187",
+                         current::ruleSetModeText(current::RuleSet::Ipc2152WithModifiers));
     Label187->setStyleSheet("color: maroon;");
+    form.addStretch();
 
-    Image2 = new ViaPicture(g, "Image2", ViaLayerSet::TwoLayer);
-    Image7 = new ViaPicture(g, "Image7", ViaLayerSet::MultiLayer);
-    Image20 = new ViaPicture(g, "Image20", ViaLayerSet::Microvia);
+    Form drawn = form.nested(pictures);
+    Image2 = new ViaPicture(pictures, "Image2", ViaLayerSet::TwoLayer);
+    Image7 = new ViaPicture(pictures, "Image7", ViaLayerSet::MultiLayer);
+    Image20 = new ViaPicture(pictures, "Image20", ViaLayerSet::Microvia);
+    for (ViaPicture *picture : {Image2, Image7, Image20})
+        drawn.addWide(picture);
     Image2->hide();
     Image20->hide();
-
-    auto *entries = new QGridLayout;
-    entries->setVerticalSpacing(3);
-    addInputRow(entries, 0, Label51, Edit3, Edit52);
-    addInputRow(entries, 1, Label6, Edit4, Edit53);
-    addInputRow(entries, 2, Label7, Edit5, Edit54);
-    addInputRow(entries, 3, Label8, Edit6, Edit55);
-    addInputRow(entries, 4, Label11, Edit9, Edit56);
-    entries->setRowMinimumHeight(5, 10);
-    int row = 6;
-    for (const auto &[caption, box] : {std::pair{Label10, Edit8},
-                                       {Label12, Edit10},
-                                       {Label13, Edit11},
-                                       {Label14, Edit12},
-                                       {Label15, Edit13},
-                                       {Label16, Edit14},
-                                       {Label42, Edit42},
-                                       {Label83, Edit49},
-                                       {Label84, Edit50}})
-        addResultRow(entries, row++, caption, box);
-
-    auto *left = new QVBoxLayout;
-    left->addLayout(entries);
-    left->addSpacing(8);
-    left->addWidget(Label187);
-    left->addStretch(1);
-    auto *pictures = new QVBoxLayout;
-    pictures->addWidget(Image2);
-    pictures->addWidget(Image7);
-    pictures->addWidget(Image20);
-    pictures->addStretch(1);
-    auto *columns = new QHBoxLayout(g);
-    columns->addLayout(left, 1);
-    columns->addLayout(pictures, 1);
-
-    for (Edit *e : {Edit3, Edit4, Edit5, Edit6, Edit9})
-        e->onEnter = [this] { context_.recalculate(); };
+    drawn.addStretch();
 }
 
 ViaLayerSet ViaCalculator::layerSet() const
@@ -387,11 +197,7 @@ void ViaCalculator::layerSelected(int itemIndex)
 
 void ViaCalculator::declareUnits(UnitSwitch &units)
 {
-    for (Edit *unit : {Edit52, Edit53, Edit54, Edit55, Edit56})
-        units.addText({unit, "mils", "mm"});
-    int order = 1;
-    for (Edit *box : {Edit3, Edit4, Edit5, Edit6, Edit9})
-        units.addInput({order++, box, Quantity::Length});
+    units_.declareTo(units);
 }
 
 void ViaCalculator::showMaterialWarning(bool exceeded)

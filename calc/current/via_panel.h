@@ -1,28 +1,13 @@
 #pragma once
 
 #include "ui/calculator.h"
+#include "calc/current/via_picture_panel.h"
 #include "ui/controls.h"
+#include "ui/units.h"
 
 namespace tw {
 
 struct Context;
-
-// The kinds of via the layer selector offers, in its item order.
-enum class ViaLayerSet { TwoLayer = 0, MultiLayer = 1, Microvia = 2 };
-
-// A drawn cross-section of one kind of via, labelled with the entries that size it.
-class ViaPicture final : public QWidget {
-public:
-    ViaPicture(QWidget *parent, const QString &name, ViaLayerSet kind);
-    ViaLayerSet kind() const { return kind_; }
-    QSize sizeHint() const override { return {270, 300}; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    ViaLayerSet kind_;
-};
 
 // Via Properties: barrel cross-section and current, parasitics, resistance, power and heat.
 class ViaCalculator final : public Calculator {
@@ -85,6 +70,7 @@ public:
     ViaPicture *Image20;
 
 private:
+    UnitEntries units_;
     ViaLayerSet layerSet() const;
     // Replaces an entry outside a limit after its message; the value read stays as it was.
     void limitAbove(double value, double limit, const char *message, const char *replacement,

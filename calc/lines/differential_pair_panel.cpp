@@ -3,15 +3,14 @@
 #include "ui/info_panel.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
+#include "ui/form.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QSlider>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <initializer_list>
@@ -32,152 +31,7 @@ const char *const kToleranceTexts[lines::kTolerancePositions] = {
 // The single-line models and the shielding term take mils.
 constexpr double kMillimetresToMils = 1000.0 / 25.4;
 
-// Drawing in a 100 x 50 frame scaled to the widget.
-class Sketch {
-public:
-    Sketch(QPainter &painter, const QRect &area)
-        : p_(painter), sx_(area.width() / 100.0), sy_(area.height() / 50.0)
-    {
-    }
-
-    QRectF box(double x1, double y1, double x2, double y2) const
-    {
-        return {x1 * sx_, y1 * sy_, (x2 - x1) * sx_, (y2 - y1) * sy_};
-    }
-    void plane(double y1, double y2) { fill(box(4, y1, 96, y2), QColor(150, 150, 150)); }
-    void dielectric(double y1, double y2) { fill(box(4, y1, 96, y2), QColor(205, 230, 195)); }
-    void conductor(double x1, double y1, double x2, double y2)
-    {
-        fill(box(x1, y1, x2, y2), QColor(205, 127, 50));
-    }
-
-    // Dimension line between two heights, its name beside it.
-    void vertical(double x, double y1, double y2, const QString &name, bool nameLeft = false)
-    {
-        const QPointF a(x * sx_, y1 * sy_);
-        const QPointF b(x * sx_, y2 * sy_);
-        dimension(a, b);
-        const QRectF label = nameLeft ? QRectF(a.x() - 26, (a.y() + b.y()) / 2 - 8, 22, 16)
-                                      : QRectF(a.x() + 3, (a.y() + b.y()) / 2 - 8, 26, 16);
-        p_.drawText(label, (nameLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
-    }
-    // Dimension line between two abscissas, its name above it.
-    void horizontal(double x1, double x2, double y, const QString &name)
-    {
-        const QPointF a(x1 * sx_, y * sy_);
-        const QPointF b(x2 * sx_, y * sy_);
-        dimension(a, b);
-        p_.drawText(QRectF((a.x() + b.x()) / 2 - 15, a.y() - 16, 30, 14), Qt::AlignCenter, name);
-    }
-
-private:
-    void fill(const QRectF &r, const QColor &color)
-    {
-        p_.setPen(color.darker(140));
-        p_.setBrush(color);
-        p_.drawRect(r);
-    }
-    void dimension(QPointF a, QPointF b)
-    {
-        p_.setPen(QColor(0, 0, 128));
-        p_.drawLine(a, b);
-        const bool upright = a.x() == b.x();
-        const double s = 3.0;
-        for (const auto &[tip, sign] : {std::pair{a, 1.0}, std::pair{b, -1.0}}) {
-            if (upright) {
-                p_.drawLine(tip, tip + QPointF(-s, sign * s));
-                p_.drawLine(tip, tip + QPointF(s, sign * s));
-            } else {
-                p_.drawLine(tip, tip + QPointF(sign * s, -s));
-                p_.drawLine(tip, tip + QPointF(sign * s, s));
-            }
-        }
-        p_.setPen(kBlack);
-    }
-
-    QPainter &p_;
-    double sx_;
-    double sy_;
-};
-
-// Two conductors side by side at one height, with W, S and T marked.
-void edgePair(Sketch &k, double top, double bottom)
-{
-    k.conductor(28, top, 44, bottom);
-    k.conductor(54, top, 70, bottom);
-    k.horizontal(28, 44, top - 2, "W");
-    k.horizontal(44, 54, top - 2, "S");
-    k.vertical(25, top, bottom, "T", true);
-}
-
-// Two conductors one above the other, with W, S and T marked.
-void broadsidePair(Sketch &k, double upperTop, double lowerTop, double thickness)
-{
-    k.conductor(36, upperTop, 58, upperTop + thickness);
-    k.conductor(36, lowerTop, 58, lowerTop + thickness);
-    k.horizontal(36, 58, upperTop - 2, "W");
-    k.vertical(62, upperTop + thickness, lowerTop, "S");
-    k.vertical(33, lowerTop, lowerTop + thickness, "T", true);
-}
-
 } // namespace
-
-PairCrossSection::PairCrossSection(QWidget *parent, const QString &name,
-                                   PairArrangement arrangement)
-    : QWidget(parent), arrangement_(arrangement)
-{
-    setObjectName(name);
-    setMinimumSize(240, 120);
-}
-
-void PairCrossSection::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    Sketch k(painter, rect());
-    switch (arrangement_) {
-    case PairArrangement::EdgeCoupledExternal:
-        k.dielectric(26, 42);
-        k.plane(42, 46);
-        edgePair(k, 22, 26);
-        k.vertical(82, 26, 42, "H");
-        break;
-    case PairArrangement::EdgeCoupledInternalSymmetric:
-        k.plane(4, 8);
-        k.dielectric(8, 42);
-        k.plane(42, 46);
-        edgePair(k, 23, 27);
-        k.vertical(84, 8, 42, "H");
-        break;
-    case PairArrangement::EdgeCoupledInternalAsymmetric:
-        k.plane(4, 8);
-        k.dielectric(8, 42);
-        k.plane(42, 46);
-        edgePair(k, 29, 33);
-        k.vertical(78, 33, 42, "H1");
-        k.vertical(78, 8, 29, "H2");
-        break;
-    case PairArrangement::EdgeCoupledEmbedded:
-        k.dielectric(10, 42);
-        k.plane(42, 46);
-        edgePair(k, 25, 29);
-        k.vertical(76, 29, 42, "H1");
-        k.vertical(87, 10, 42, "H2");
-        break;
-    case PairArrangement::BroadsideCoupledShielded:
-        k.plane(4, 8);
-        k.dielectric(8, 42);
-        k.plane(42, 46);
-        broadsidePair(k, 16, 29, 4);
-        k.vertical(84, 8, 42, "H");
-        break;
-    case PairArrangement::BroadsideCoupledUnshielded:
-        k.dielectric(8, 44);
-        broadsidePair(k, 16, 30, 4);
-        k.vertical(84, 8, 44, "H");
-        break;
-    }
-}
 
 IndicatorShape::IndicatorShape(QWidget *parent, const QString &name, const QString &hint)
     : QWidget(parent), color_(kRed)
@@ -208,99 +62,88 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
 {
     GroupBox8 = new QGroupBox(" Differential Pairs ", parent);
     GroupBox8->setObjectName("GroupBox8");
-    auto *column = new QVBoxLayout(GroupBox8);
+    Form form(GroupBox8, [this] { context_.recalculate(); }, &units_);
 
-    auto *inputs = new QGridLayout;
-    column->addLayout(inputs);
-    int row = 0;
-    auto inputRow = [&](QLabel *&label, const char *labelName, const char *caption, Edit *&box,
-                        const char *boxName, const char *text, const char *hint, Edit *&unit,
-                        const char *unitName, const char *unitText) {
-        label = makeLabel(GroupBox8, labelName, caption);
-        box = new Edit(GroupBox8, boxName, text, hint);
-        box->onEnter = [this] { context_.recalculate(); };
-        unit = makeReadOnly(GroupBox8, unitName, unitText);
-        unit->setMaximumWidth(44);
-        inputs->addWidget(label, row, 0);
-        inputs->addWidget(box, row, 1);
-        inputs->addWidget(unit, row, 2);
-        ++row;
-    };
-    inputRow(Label38, "Label38", "Conductor Width (W)", Edit21, "Edit21", "10",
-             "Enter the total width of the conductor.", Edit62, "Edit62", "mils");
-    inputRow(Label39, "Label39", "Conductor Spacing (S)", Edit26, "Edit26", "5",
-             "Enter the distance between the conductors.", Edit63, "Edit63", "mils");
-    inputRow(Label40, "Label40", "Conductor Height (H)", Edit27, "Edit27", "15",
-             "Enter the conductor's distance above its reference plane.", Edit64, "Edit64", "mils");
-    inputRow(Label58, "Label58", "Conductor Height (H2)", Edit32, "Edit32", "5",
-             "Enter the conductor's distance below its reference plane.", Edit65, "Edit65", "mils");
-    inputRow(Label240, "Label240", "Target Zdiff", Edit151, "Edit151", "100",
-             "Enter the target differential impedance.", Edit152, "Edit152", "Ohms");
+    FormRow row = form.input({"Label38", "Conductor Width (W)", "Edit21", "10",
+                              "Enter the total width of the conductor.", "Edit62", "mils", "mm",
+                              10});
+    Label38 = row.caption;
+    Edit21 = row.box;
+    Edit62 = row.unit;
+    row = form.input({"Label39", "Conductor Spacing (S)", "Edit26", "5",
+                      "Enter the distance between the conductors.", "Edit63", "mils", "mm", 11});
+    Label39 = row.caption;
+    Edit26 = row.box;
+    Edit63 = row.unit;
+    row = form.input({"Label40", "Conductor Height (H)", "Edit27", "15",
+                      "Enter the conductor's distance above its reference plane.", "Edit64",
+                      "mils", "mm", 12});
+    Label40 = row.caption;
+    Edit27 = row.box;
+    Edit64 = row.unit;
+    row = form.input({"Label58", "Conductor Height (H2)", "Edit32", "5",
+                      "Enter the conductor's distance below its reference plane.", "Edit65",
+                      "mils", "mm", 13});
+    Label58 = row.caption;
+    Edit32 = row.box;
+    Edit65 = row.unit;
+    row = form.input({"Label240", "Target Zdiff", "Edit151", "100",
+                      "Enter the target differential impedance.", "Edit152", "Ohms"});
+    Label240 = row.caption;
+    Edit151 = row.box;
+    Edit152 = row.unit;
     for (Edit *length : {Edit21, Edit26, Edit27, Edit32})
         length->setMaxLength(8);
 
-    auto *tolerance = new QHBoxLayout;
-    column->addLayout(tolerance);
-    Label45 = makeLabel(GroupBox8, "Label45", "+/- Tolerance =");
-    Label46 = makeLabel(GroupBox8, "Label46", "10%");
-    TrackBar1 = new QSlider(Qt::Horizontal, GroupBox8);
+    auto *tolerance = new QWidget(GroupBox8);
+    auto *toleranceRow = new QHBoxLayout(tolerance);
+    toleranceRow->setContentsMargins(0, 0, 0, 0);
+    Label46 = makeLabel(tolerance, "Label46", "10%");
+    TrackBar1 = new QSlider(Qt::Horizontal, tolerance);
     TrackBar1->setObjectName("TrackBar1");
     TrackBar1->setRange(0, lines::kTolerancePositions - 1);
     TrackBar1->setPageStep(1);
     TrackBar1->setValue(3);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     setHint(TrackBar1, "Slide to desired tolerance.");
-    tolerance->addWidget(Label45);
-    tolerance->addWidget(Label46);
-    tolerance->addWidget(TrackBar1, 1);
+    toleranceRow->addWidget(Label46);
+    toleranceRow->addWidget(TrackBar1, 1);
+    Label45 = form.field("Label45", "+/- Tolerance =", tolerance);
     QObject::connect(TrackBar1, &QSlider::valueChanged, TrackBar1,
                      [this] { guardEvent([this] { TrackBar1Change(); }); });
+    form.addSpacing();
 
-    auto *results = new QGridLayout;
-    column->addLayout(results);
-    Label43 = makeLabel(GroupBox8, "Label43", "Zo");
-    Edit28 = makeReadOnly(GroupBox8, "Edit28");
-    Label44 = makeLabel(GroupBox8, "Label44", "Zdifferential");
-    Edit29 = makeReadOnly(GroupBox8, "Edit29");
-    Edit30 = makeReadOnly(GroupBox8, "Edit30", {}, "+ Tolerance of Zdiff.");
-    Edit31 = makeReadOnly(GroupBox8, "Edit31", {}, "- Tolerance of Zdiff.");
+    row = form.result({"Label43", "Zo", "Edit28"});
+    Label43 = row.caption;
+    Edit28 = row.box;
+    row = form.result({"Label44", "Zdifferential", "Edit29"});
+    Label44 = row.caption;
+    Edit29 = row.box;
+    row = form.result({"", "", "Edit30", {}, "+ Tolerance of Zdiff."});
+    Edit30 = row.box;
     Shape1 = new IndicatorShape(
         GroupBox8, "Shape1",
         "Indicates if the Zdifferential value is within tolerance of the target Zdiff.");
-    results->addWidget(Label43, 0, 0);
-    results->addWidget(Edit28, 0, 1, 1, 2);
-    results->addWidget(Label44, 1, 0);
-    results->addWidget(Edit29, 1, 1, 1, 2);
-    results->addWidget(Edit30, 2, 1);
-    results->addWidget(Edit31, 2, 2);
-    results->addWidget(Shape1, 2, 3);
+    form.grid()->addWidget(Shape1, form.nextRow() - 1, 3, Qt::AlignLeft);
+    row = form.result({"", "", "Edit31", {}, "- Tolerance of Zdiff."});
+    Edit31 = row.box;
+    form.addSpacing();
 
-    auto *ratios = new QGridLayout;
-    column->addLayout(ratios);
-    Label47 = makeLabel(GroupBox8, "Label47", "W/H = ");
-    Label49 = makeLabel(GroupBox8, "Label49", QString());
-    Label48 = makeLabel(GroupBox8, "Label48", "S/H = ");
-    Label50 = makeLabel(GroupBox8, "Label50", QString());
-    Label87 = makeLabel(GroupBox8, "Label87", "Formula Restrictions:");
-    Label88 = makeLabel(GroupBox8, "Label88", "0.1 < W/H < 3.0");
-    Label89 = makeLabel(GroupBox8, "Label89", "0.1 < S/H < 3.0");
-    ratios->addWidget(Label47, 0, 0);
-    ratios->addWidget(Label49, 0, 1);
-    ratios->addWidget(Label87, 0, 2);
-    ratios->addWidget(Label48, 1, 0);
-    ratios->addWidget(Label50, 1, 1);
-    ratios->addWidget(Label88, 1, 2);
-    ratios->addWidget(Label89, 2, 2);
-    ratios->setColumnStretch(3, 1);
+    LabelRow ratio = form.resultLabel({"Label47", "W/H = ", "Label49"});
+    Label47 = ratio.caption;
+    Label49 = ratio.value;
+    ratio = form.resultLabel({"Label48", "S/H = ", "Label50"});
+    Label48 = ratio.caption;
+    Label50 = ratio.value;
+    Label87 = form.note("Label87", "Formula Restrictions:");
+    Label88 = form.note("Label88", "0.1 < W/H < 3.0");
+    Label89 = form.note("Label89", "0.1 < S/H < 3.0");
 
-    Label192 = makeLabel(GroupBox8, "Label192", "Attention!");
+    Label192 = form.note("Label192", "Attention!");
     setFontColour(Label192, kRed);
-    Label259 =
-        makeLabel(GroupBox8, "Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
+    Label259 = form.note("Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
     Label192->hide();
     Label259->hide();
-    column->addWidget(Label192);
-    column->addWidget(Label259);
 
     const std::array<std::pair<const char *, PairArrangement>, 6> pictures{{
         {"Image1", PairArrangement::EdgeCoupledExternal},
@@ -311,9 +154,11 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
         {"Image18", PairArrangement::BroadsideCoupledUnshielded},
     }};
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        images_[i] = new PairCrossSection(GroupBox8, pictures[i].first, pictures[i].second);
+        const auto [name, arrangement] = pictures[i];
+        images_[i] = new CrossSectionPicture(GroupBox8, name,
+                                             pairCrossSection(arrangement, 10, 5, 15, 5, 1.4));
         images_[i]->setVisible(i == 0);
-        column->addWidget(images_[i]);
+        form.addWide(images_[i], Qt::AlignLeft);
     }
     Image1 = images_[0];
     Image4 = images_[1];
@@ -321,17 +166,12 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     Image21 = images_[3];
     Image17 = images_[4];
     Image18 = images_[5];
-    column->addStretch(1);
+    form.addStretch();
 }
 
 void DifferentialPairCalculator::declareUnits(UnitSwitch &units)
 {
-    for (Edit *unit : {Edit62, Edit63, Edit64, Edit65})
-        units.addText({unit, "mils", "mm"});
-    units.addInput({10, Edit21, Quantity::Length});
-    units.addInput({11, Edit26, Quantity::Length});
-    units.addInput({12, Edit27, Quantity::Length});
-    units.addInput({13, Edit32, Quantity::Length});
+    units_.declareTo(units);
 }
 
 void DifferentialPairCalculator::layerSelected(int itemIndex)
@@ -491,6 +331,9 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
             return;
         }
     }
+
+    images_[static_cast<std::size_t>(index)]->setCrossSection(
+        pairCrossSection(arrangement, w, s, h, h2, t));
 
     if (metric)
         showResult(info.Label56, "%3.0f um", t * 1000.0);

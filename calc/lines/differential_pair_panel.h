@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ui/calculator.h"
+#include "calc/lines/cross_section_picture_panel.h"
 #include "calc/lines/differential_pairs.h"
 #include "ui/controls.h"
+#include "ui/units.h"
 
 #include <QColor>
 
@@ -13,20 +15,6 @@ class QSlider;
 namespace tw {
 
 struct Context;
-
-// Cross-section of one pair arrangement, labelled with the names of its inputs.
-class PairCrossSection final : public QWidget {
-public:
-    PairCrossSection(QWidget *parent, const QString &name, lines::PairArrangement arrangement);
-    lines::PairArrangement arrangement() const { return arrangement_; }
-    QSize sizeHint() const override { return {280, 140}; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    lines::PairArrangement arrangement_;
-};
 
 // The square go/no-go indicator.
 class IndicatorShape final : public QWidget {
@@ -91,12 +79,12 @@ public:
     QLabel *Label89;
     QLabel *Label192;
     QLabel *Label259;
-    PairCrossSection *Image1;
-    PairCrossSection *Image4;
-    PairCrossSection *Image23;
-    PairCrossSection *Image21;
-    PairCrossSection *Image17;
-    PairCrossSection *Image18;
+    CrossSectionPicture *Image1;
+    CrossSectionPicture *Image4;
+    CrossSectionPicture *Image23;
+    CrossSectionPicture *Image21;
+    CrossSectionPicture *Image17;
+    CrossSectionPicture *Image18;
 
 private:
     // Refuses a length or target that is not positive: message, replacement, recalculation.
@@ -107,7 +95,8 @@ private:
     void showRatio(QLabel *label, bool valid, double ratio);
 
     Context &context_;
-    std::array<PairCrossSection *, 6> images_{};
+    std::array<CrossSectionPicture *, 6> images_{};
+    UnitEntries units_;
 };
 
 } // namespace tw

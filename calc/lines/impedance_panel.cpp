@@ -3,18 +3,14 @@
 #include "ui/info_panel.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
+#include "ui/form.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace tw {
@@ -37,316 +33,108 @@ const char *const errorText = "Error";
 
 const QColor normalBlack(0, 0, 0);
 
-Edit *unitBox(QWidget *parent, const QString &name)
-{
-    Edit *box = makeReadOnly(parent, name, "mils");
-    box->setFixedWidth(44);
-    box->setFocusPolicy(Qt::NoFocus);
-    return box;
-}
-
-// --- Cross-section drawing -------------------------------------------------------------------
-
-const QColor planeColour(70, 80, 90);
-const QColor dielectricColour(200, 225, 190);
-const QColor copperColour(205, 130, 50);
-
-void drawLayer(QPainter &p, const QRectF &r, const QColor &colour)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawRect(r);
-}
-
-void arrowHead(QPainter &p, QPointF tip, QPointF from)
-{
-    const QPointF d = tip - from;
-    const double length = std::hypot(d.x(), d.y());
-    if (length <= 0)
-        return;
-    const QPointF u = d / length;
-    const QPointF n(-u.y(), u.x());
-    QPainterPath head;
-    head.moveTo(tip);
-    head.lineTo(tip - u * 6 + n * 3);
-    head.lineTo(tip - u * 6 - n * 3);
-    head.closeSubpath();
-    p.fillPath(head, Qt::black);
-}
-
-// A dimension line between two points with its name beside the middle.
-void dimension(QPainter &p, QPointF a, QPointF b, const QString &name, QPointF labelOffset)
-{
-    p.setPen(QPen(Qt::black, 1));
-    p.drawLine(a, b);
-    arrowHead(p, a, b);
-    arrowHead(p, b, a);
-    const QPointF middle = (a + b) / 2 + labelOffset;
-    p.drawText(QRectF(middle.x() - 20, middle.y() - 8, 40, 16), Qt::AlignCenter, name);
-}
-
-void verticalDimension(QPainter &p, double x, double top, double bottom, const QString &name)
-{
-    dimension(p, {x, top}, {x, bottom}, name, {-14, 0});
-}
-
-void horizontalDimension(QPainter &p, double left, double right, double y, const QString &name)
-{
-    dimension(p, {left, y}, {right, y}, name, {0, -9});
-}
-
-void drawConductor(QPainter &p, const QRectF &r, bool thicknessLabel = true)
-{
-    drawLayer(p, r, copperColour);
-    if (thicknessLabel) {
-        p.setPen(Qt::black);
-        p.drawText(QRectF(r.right() + 3, r.top() - 3, 20, r.height() + 6), Qt::AlignVCenter, "T");
-    }
-}
-
-void erLabel(QPainter &p, QPointF at)
-{
-    p.setPen(Qt::black);
-    p.drawText(QRectF(at.x(), at.y() - 8, 40, 16), Qt::AlignLeft | Qt::AlignVCenter, "Er");
-}
-
 } // namespace
 
-LineCrossSection::LineCrossSection(QWidget *parent, const QString &name, LineTopology topology)
-    : QWidget(parent), topology_(topology)
-{
-    setObjectName(name);
-    setFixedSize(300, 170);
-}
-
-void LineCrossSection::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double left = 30;
-    const double right = width() - 10.0;
-    const double mid = (left + right) / 2;
-    const double planeH = 10;
-    const double stripW = 70;
-    const double stripT = 6;
-    QFont small = font();
-    small.setPointSize(8);
-    p.setFont(small);
-
-    switch (topology_) {
-    case LineTopology::Microstrip: {
-        const double planeTop = height() - 20.0;
-        const double surface = planeTop - 70;
-        drawLayer(p, {left, planeTop, right - left, planeH}, planeColour);
-        drawLayer(p, {left, surface, right - left, planeTop - surface}, dielectricColour);
-        drawConductor(p, {mid - stripW / 2, surface - stripT, stripW, stripT});
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, surface - stripT - 12, "W");
-        verticalDimension(p, mid - stripW / 2 - 20, surface, planeTop, "H");
-        erLabel(p, {right - 40, (surface + planeTop) / 2});
-        break;
-    }
-    case LineTopology::MicrostripEmbed: {
-        const double planeTop = height() - 20.0;
-        const double surface = planeTop - 100;
-        const double stripBottom = planeTop - 60;
-        drawLayer(p, {left, planeTop, right - left, planeH}, planeColour);
-        drawLayer(p, {left, surface, right - left, planeTop - surface}, dielectricColour);
-        drawConductor(p, {mid - stripW / 2, stripBottom - stripT, stripW, stripT});
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, stripBottom - stripT - 12, "W");
-        verticalDimension(p, mid - stripW / 2 - 20, stripBottom, planeTop, "H2");
-        verticalDimension(p, right - 50, surface, planeTop, "H1");
-        erLabel(p, {left + 8, planeTop - 20});
-        break;
-    }
-    case LineTopology::Stripline:
-    case LineTopology::StriplineAsym: {
-        const bool offset = topology_ == LineTopology::StriplineAsym;
-        const double top = 15;
-        const double bottom = height() - 20.0;
-        const double gap = bottom - top - planeH;
-        const double below = offset ? gap * 0.35 : (gap - stripT) / 2;
-        const double stripBottom = bottom - below;
-        drawLayer(p, {left, top, right - left, planeH}, planeColour);
-        drawLayer(p, {left, top + planeH, right - left, gap}, dielectricColour);
-        drawLayer(p, {left, bottom, right - left, planeH}, planeColour);
-        drawConductor(p, {mid - stripW / 2, stripBottom - stripT, stripW, stripT});
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, stripBottom - stripT - 12, "W");
-        verticalDimension(p, mid - stripW / 2 - 20, stripBottom, bottom, offset ? "H1" : "H");
-        verticalDimension(p, mid + stripW / 2 + 35, top + planeH, stripBottom - stripT,
-                          offset ? "H2" : "H");
-        erLabel(p, {right - 40, bottom - 15});
-        break;
-    }
-    case LineTopology::DualStripline: {
-        const double top = 10;
-        const double bottom = height() - 20.0;
-        const double gap = bottom - top - planeH;
-        const double h = gap * 0.25;
-        const double lowerBottom = bottom - h;
-        const double upperTop = top + planeH + h;
-        drawLayer(p, {left, top, right - left, planeH}, planeColour);
-        drawLayer(p, {left, top + planeH, right - left, gap}, dielectricColour);
-        drawLayer(p, {left, bottom, right - left, planeH}, planeColour);
-        drawConductor(p, {mid - stripW / 2, lowerBottom - stripT, stripW, stripT});
-        drawConductor(p, {mid - stripW / 2, upperTop, stripW, stripT}, false);
-        horizontalDimension(p, mid - stripW / 2, mid + stripW / 2, lowerBottom - stripT - 10, "W");
-        verticalDimension(p, mid - stripW / 2 - 20, lowerBottom, bottom, "H");
-        verticalDimension(p, mid + stripW / 2 + 35, upperTop + stripT, lowerBottom - stripT, "C");
-        erLabel(p, {right - 40, bottom - 15});
-        break;
-    }
-    case LineTopology::CoplanarWave: {
-        const double planeTop = height() - 20.0;
-        const double surface = planeTop - 70;
-        const double g = 30;
-        drawLayer(p, {left, planeTop, right - left, planeH}, planeColour);
-        drawLayer(p, {left, surface, right - left, planeTop - surface}, dielectricColour);
-        const double stripLeft = mid - stripW / 2;
-        const double stripRight = mid + stripW / 2;
-        drawConductor(p, {stripLeft, surface - stripT, stripW, stripT}, false);
-        drawLayer(p, {left, surface - stripT, stripLeft - g - left, stripT}, copperColour);
-        drawLayer(p, {stripRight + g, surface - stripT, right - stripRight - g, stripT},
-                  copperColour);
-        horizontalDimension(p, stripLeft, stripRight, surface - stripT - 12, "W");
-        horizontalDimension(p, stripRight, stripRight + g, surface - stripT - 12, "G");
-        verticalDimension(p, stripLeft - g / 2, surface, planeTop, "H");
-        erLabel(p, {right - 40, (surface + planeTop) / 2});
-        break;
-    }
-    }
-}
-
-// --- Calculator ------------------------------------------------------------------------------
 
 ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox15 = new QGroupBox(" Conductor Impedance ", parent);
     GroupBox15->setObjectName("GroupBox15");
-    QGroupBox *box = GroupBox15;
+    auto *leftColumn = new QWidget(GroupBox15);
+    auto *rightColumn = new QWidget(GroupBox15);
+    auto *columns = new QHBoxLayout(GroupBox15);
+    columns->addWidget(leftColumn, 0, Qt::AlignTop);
+    columns->addWidget(rightColumn, 1, Qt::AlignTop);
 
-    Label100 = makeLabel(box, "Label100", "Conductor Width (W)");
-    Edit67 = new Edit(box, "Edit67", "5", "Enter the total width of the conductor.");
-    Edit71 = unitBox(box, "Edit71");
-    Label101 = makeLabel(box, "Label101", "Conductor Height (H)");
-    Edit68 =
-        new Edit(box, "Edit68", "10", "Enter the conductor's height above its reference plane.");
-    Edit72 = unitBox(box, "Edit72");
-    Label104 = makeLabel(box, "Label104", "Conductor Height (H2)");
-    Edit74 =
-        new Edit(box, "Edit74", "8", "Enter the conductor's distance above its reference plane.");
-    Edit75 = unitBox(box, "Edit75");
-    Label288 = makeLabel(box, "Label288", "Frequency (MHz)");
-    Edit226 = new Edit(box, "Edit226", "500", "Enter the frequency in MHz.");
+    // Hidden rows take no room in a grid, so the visible inputs close up.
+    Form form(leftColumn, [this] { context_.recalculate(); }, &units_);
+    FormRow row = form.input({"Label100", "Conductor Width (W)", "Edit67", "5",
+                              "Enter the total width of the conductor.", "Edit71", "mils", "mm",
+                              15});
+    Label100 = row.caption;
+    Edit67 = row.box;
+    Edit71 = row.unit;
+    row = form.input({"Label101", "Conductor Height (H)", "Edit68", "10",
+                      "Enter the conductor's height above its reference plane.", "Edit72", "mils",
+                      "mm", 16});
+    Label101 = row.caption;
+    Edit68 = row.box;
+    Edit72 = row.unit;
+    row = form.input({"Label104", "Conductor Height (H2)", "Edit74", "8",
+                      "Enter the conductor's distance above its reference plane.", "Edit75",
+                      "mils", "mm", 17});
+    Label104 = row.caption;
+    Edit74 = row.box;
+    Edit75 = row.unit;
+    row = form.input({"Label288", "Frequency (MHz)", "Edit226", "500", "Enter the frequency in MHz."});
+    Label288 = row.caption;
+    Edit226 = row.box;
+    form.addSpacing(14);
 
-    Label103 = makeLabel(box, "Label103", "Zo");
-    Edit70 = makeReadOnly(box, "Edit70", {}, "Characteristic impedance of the conductor.");
-    Label115 = makeLabel(box, "Label115", "Tpd");
-    Edit77 = makeReadOnly(box, "Edit77", {}, "Propagation delay per unit length.");
-    Label114 = makeLabel(box, "Label114", "Co");
-    Edit76 = makeReadOnly(box, "Edit76", {}, "Capacitance per unit length.");
-    Label54 = makeLabel(box, "Label54", "Lo");
-    Edit73 = makeReadOnly(box, "Edit73", {}, "Inductance per unit length.");
-    Label289 = makeLabel(box, "Label289", "Er Effective = ");
-    Label290 = makeLabel(box, "Label290", QString());
-    Label116 = makeLabel(box, "Label116", QString());
-    Label188 = makeLabel(box, "Label188", "Attention!");
-    Label191 = makeLabel(box, "Label191", "Please use Stripline Calculator if H1 = H2");
+    row = form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."});
+    Label103 = row.caption;
+    Edit70 = row.box;
+    row = form.result({"Label115", "Tpd", "Edit77", {}, "Propagation delay per unit length."});
+    Label115 = row.caption;
+    Edit77 = row.box;
+    row = form.result({"Label114", "Co", "Edit76", {}, "Capacitance per unit length."});
+    Label114 = row.caption;
+    Edit76 = row.box;
+    row = form.result({"Label54", "Lo", "Edit73", {}, "Inductance per unit length."});
+    Label54 = row.caption;
+    Edit73 = row.box;
+    LabelRow value = form.resultLabel({"Label289", "Er Effective = ", "Label290"});
+    Label289 = value.caption;
+    Label290 = value.value;
+    Label116 = form.note("Label116", QString());
+    Label188 = form.note("Label188", "Attention!");
+    Label191 = form.note("Label191", "Please use Stripline Calculator if H1 = H2");
     setFontColour(Label188, warningRed);
+    form.addStretch();
 
-    Label57 = makeLabel(box, "Label57", "Formula Restrictions:");
-    Label85 = makeLabel(box, "Label85", QString());
-    Label86 = makeLabel(box, "Label86", QString());
-    Label246 = makeLabel(box, "Label246", QString());
-    Label107 = makeLabel(box, "Label107", "(W) = ");
-    Label108 = makeLabel(box, "Label108", QString());
-    Label111 = makeLabel(box, "Label111", "(H) = ");
-    Label112 = makeLabel(box, "Label112", QString());
-    Label260 = makeLabel(box, "Label260", "Ohm = ");
-    Label261 = makeLabel(box, "Label261", QString());
-    Label281 = makeLabel(box, "Label281", "Note:");
-    Label282 =
-        makeLabel(box, "Label282", "This calculator uses a complex formula, not the simplified");
-    Label283 = makeLabel(box, "Label283",
-                         "formula. Its results closely track a commercial 3D field solver.");
-    SpeedButton1 = new QToolButton(box);
+    Form right = form.nested(rightColumn);
+    const std::pair<const char *, LineTopology> pictures[] = {
+        {"Image8", LineTopology::Microstrip},     {"Image16", LineTopology::MicrostripEmbed},
+        {"Image22", LineTopology::Stripline},     {"Image9", LineTopology::StriplineAsym},
+        {"Image47", LineTopology::DualStripline}, {"Image19", LineTopology::CoplanarWave}};
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        const auto [name, topology] = pictures[i];
+        images_[i] = new CrossSectionPicture(rightColumn, name,
+                                             lineCrossSection(topology, 5, 10, 8, 1.4));
+        right.addWide(images_[i], Qt::AlignLeft);
+    }
+    Image8 = images_[0];
+    Image16 = images_[1];
+    Image22 = images_[2];
+    Image9 = images_[3];
+    Image47 = images_[4];
+    Image19 = images_[5];
+
+    SpeedButton1 = new QToolButton(rightColumn);
     SpeedButton1->setObjectName("SpeedButton1");
     SpeedButton1->setText("?");
     setHint(SpeedButton1, "Why is the conductor thickness disabled?");
+    Label57 = right.field("Label57", "Formula Restrictions:", SpeedButton1);
+    right.grid()->setAlignment(SpeedButton1, Qt::AlignLeft);
+    Label85 = right.note("Label85", QString());
+    Label86 = right.note("Label86", QString());
+    Label246 = right.note("Label246", QString());
+    value = right.resultLabel({"Label107", "(W) = ", "Label108"});
+    Label107 = value.caption;
+    Label108 = value.value;
+    value = right.resultLabel({"Label111", "(H) = ", "Label112"});
+    Label111 = value.caption;
+    Label112 = value.value;
+    value = right.resultLabel({"Label260", "Ohm = ", "Label261"});
+    Label260 = value.caption;
+    Label261 = value.value;
+    Label281 = right.note("Label281", "Note:");
+    Label282 =
+        right.note("Label282", "This calculator uses a complex formula, not the simplified");
+    Label283 = right.note("Label283",
+                          "formula. Its results closely track a commercial 3D field solver.");
+    right.addStretch();
 
-    Image8 = new LineCrossSection(box, "Image8", LineTopology::Microstrip);
-    Image16 = new LineCrossSection(box, "Image16", LineTopology::MicrostripEmbed);
-    Image22 = new LineCrossSection(box, "Image22", LineTopology::Stripline);
-    Image9 = new LineCrossSection(box, "Image9", LineTopology::StriplineAsym);
-    Image47 = new LineCrossSection(box, "Image47", LineTopology::DualStripline);
-    Image19 = new LineCrossSection(box, "Image19", LineTopology::CoplanarWave);
-    images_ = {Image8, Image16, Image22, Image9, Image47, Image19};
-
-    // Hidden rows take no room in a grid, so the visible inputs close up.
-    // One grid for inputs and results keeps the boxes aligned whatever a topology hides.
-    auto *inputs = new QGridLayout;
-    const std::pair<QWidget *, QWidget *> rows[] = {
-        {Label100, Edit67},  {Label101, Edit68}, {Label104, Edit74},
-        {Label288, Edit226}, {Label103, Edit70}, {Label115, Edit77},
-        {Label114, Edit76},  {Label54, Edit73},  {Label289, Label290}};
-    int row = 0;
-    for (const auto &[caption, field] : rows) {
-        inputs->addWidget(caption, row, 0);
-        inputs->addWidget(field, row, 1);
-        field->setFixedWidth(110);
-        ++row;
-    }
-    inputs->addWidget(Edit71, 0, 2);
-    inputs->addWidget(Edit72, 1, 2);
-    inputs->addWidget(Edit75, 2, 2);
-    inputs->setRowMinimumHeight(4, 34);
-    inputs->setAlignment(Edit70, Qt::AlignBottom);
-    inputs->setAlignment(Label103, Qt::AlignBottom);
-    for (QLabel *l : {Label116, Label188, Label191})
-        inputs->addWidget(l, row++, 0, 1, 3);
-
-    auto *restrictions = new QGridLayout;
-    auto *heading = new QHBoxLayout;
-    heading->addWidget(Label57);
-    heading->addStretch(1);
-    heading->addWidget(SpeedButton1);
-    restrictions->addLayout(heading, 0, 0, 1, 2);
-    restrictions->addWidget(Label85, 1, 0, 1, 2);
-    restrictions->addWidget(Label86, 2, 0, 1, 2);
-    restrictions->addWidget(Label246, 3, 0, 1, 2);
-    restrictions->addWidget(Label107, 4, 0);
-    restrictions->addWidget(Label108, 4, 1);
-    restrictions->addWidget(Label111, 5, 0);
-    restrictions->addWidget(Label112, 5, 1);
-    restrictions->addWidget(Label260, 6, 0);
-    restrictions->addWidget(Label261, 6, 1);
-    restrictions->setColumnStretch(1, 1);
-
-    Label282->setWordWrap(true);
-    Label283->setWordWrap(true);
-    auto *note = new QVBoxLayout;
-    note->setSpacing(0);
-    note->addWidget(Label281);
-    note->addWidget(Label282);
-    note->addWidget(Label283);
-
-    auto *leftColumn = new QVBoxLayout;
-    leftColumn->addLayout(inputs);
-    leftColumn->addStretch(1);
-
-    auto *rightColumn = new QVBoxLayout;
-    for (LineCrossSection *image : images_)
-        rightColumn->addWidget(image);
-    rightColumn->addLayout(restrictions);
-    rightColumn->addLayout(note);
-    rightColumn->addStretch(1);
-
-    auto *columns = new QHBoxLayout(GroupBox15);
-    columns->addLayout(leftColumn, 0);
-    columns->addSpacing(16);
-    columns->addLayout(rightColumn, 1);
-
-    for (Edit *e : {Edit67, Edit68, Edit74, Edit226})
-        e->onEnter = [this] { context_.recalculate(); };
     QObject::connect(SpeedButton1, &QToolButton::clicked, SpeedButton1,
                      [this] { guardEvent([this] { SpeedButton1Click(); }); });
 
@@ -355,11 +143,14 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
 
 void ImpedanceCalculator::declareUnits(UnitSwitch &units)
 {
-    for (Edit *e : {Edit71, Edit72, Edit75})
-        units.addText({e, "mils", "mm"});
-    units.addInput({15, Edit67, Quantity::Length});
-    units.addInput({16, Edit68, Quantity::Length});
-    units.addInput({17, Edit74, Quantity::Length});
+    units_.declareTo(units);
+}
+
+void ImpedanceCalculator::drawCrossSection(LineTopology topology, double w, double h,
+                                           double second, double t)
+{
+    images_[static_cast<std::size_t>(topology)]->setCrossSection(
+        lineCrossSection(topology, w, h, second, t));
 }
 
 void ImpedanceCalculator::SpeedButton1Click()
@@ -622,6 +413,7 @@ void ImpedanceCalculator::calcMicrostrip(double w, double h, double t, double er
         context_.messages->information("Frequency can't be negative");
         return;
     }
+    drawCrossSection(LineTopology::Microstrip, w, h, 0, t);
     showCopper(t);
     const bool metric = context_.metric();
     const double wMm = metric ? w : w * 0.001 * 25.4;
@@ -648,6 +440,7 @@ void ImpedanceCalculator::calcEmbedded(double w, double h1, double t, double er)
     const double h2 = context_.parse(Edit74->text());
     if (checkPositive(Edit74, h2, heightMessage) == Entry::Corrected)
         return;
+    drawCrossSection(LineTopology::MicrostripEmbed, w, h1, h2, t);
     // The formula wants the conductor inside the dielectric, with its thickness.
     if (t + h2 >= h1)
         context_.messages->information("Conductor Height2 can't be greater than or equal to "
@@ -672,6 +465,7 @@ void ImpedanceCalculator::calcStripline(double w, double h, double t, double er)
 {
     showCopper(t);
     const bool metric = context_.metric();
+    drawCrossSection(LineTopology::Stripline, w, h, 0, t);
     const lines::StriplineResult line = lines::SymmetricStriplineLine(w, h, t, er);
     if (line.valid) {
         showResult(Edit70, "%.3f Ohms", line.z);
@@ -691,6 +485,7 @@ void ImpedanceCalculator::calcOffsetStripline(double w, double h1, double t, dou
     const double h2 = context_.parse(Edit74->text());
     if (checkPositive(Edit74, h2, heightMessage) == Entry::Corrected)
         return;
+    drawCrossSection(LineTopology::StriplineAsym, w, h1, h2, t);
     const bool centred = h1 == h2;
     Label188->setVisible(centred);
     Label191->setVisible(centred);
@@ -711,6 +506,7 @@ void ImpedanceCalculator::calcDualStripline(double w, double h, double t, double
     if (checkPositive(Edit74, d, "Conductor spacing cannot be less less than or equal to zero.") ==
         Entry::Corrected)
         return;
+    drawCrossSection(LineTopology::DualStripline, w, h, d, t);
     const double toMils = metric ? 1000 / 25.4 : 1.0;
     const lines::StriplineResult line =
         lines::DualStriplineLine(w * toMils, h * toMils, d * toMils, t * toMils, er);
@@ -726,6 +522,7 @@ void ImpedanceCalculator::calcCoplanar(double w, double h, double t, double er)
     if (checkPositive(Edit74, g, "Conductor gap cannot be less less than or equal to zero.") ==
         Entry::Corrected)
         return;
+    drawCrossSection(LineTopology::CoplanarWave, w, h, g, t);
     const lines::CoplanarResult line = lines::GroundedCoplanarLine(w, h, g, er);
     if (line.valid)
         showResult(Edit70, "%.4f Ohms", line.z);

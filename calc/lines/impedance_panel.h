@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ui/calculator.h"
+#include "calc/lines/cross_section_picture_panel.h"
 #include "calc/lines/transmission_lines.h"
 #include "ui/controls.h"
+#include "ui/units.h"
 
 #include <QToolButton>
 
@@ -11,20 +13,6 @@
 namespace tw {
 
 struct Context;
-
-// Cross-section of one topology, drawn and labelled with the names of the inputs.
-class LineCrossSection final : public QWidget {
-    Q_OBJECT
-public:
-    LineCrossSection(QWidget *parent, const QString &name, lines::LineTopology topology);
-    lines::LineTopology topology() const { return topology_; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    lines::LineTopology topology_;
-};
 
 // Characteristic impedance and per-length values of one conductor in six cross-sections.
 class ImpedanceCalculator final : public Calculator {
@@ -80,12 +68,12 @@ public:
     QLabel *Label283;
     QToolButton *SpeedButton1;
 
-    LineCrossSection *Image8;
-    LineCrossSection *Image16;
-    LineCrossSection *Image22;
-    LineCrossSection *Image9;
-    LineCrossSection *Image47;
-    LineCrossSection *Image19;
+    CrossSectionPicture *Image8;
+    CrossSectionPicture *Image16;
+    CrossSectionPicture *Image22;
+    CrossSectionPicture *Image9;
+    CrossSectionPicture *Image47;
+    CrossSectionPicture *Image19;
 
 private:
     // Outcome of checking one length entry; a corrected entry has already been recalculated.
@@ -105,6 +93,8 @@ private:
                                bool zValid);
     void setRestrictions(const QString &first, const QString &second, const QString &third);
 
+    void drawCrossSection(lines::LineTopology topology, double w, double h, double second,
+                          double t);
     void calcMicrostrip(double w, double h, double t, double er);
     void calcEmbedded(double w, double h1, double t, double er);
     void calcStripline(double w, double h, double t, double er);
@@ -113,7 +103,8 @@ private:
     void calcCoplanar(double w, double h, double t, double er);
 
     Context &context_;
-    std::array<LineCrossSection *, 6> images_{};
+    std::array<CrossSectionPicture *, 6> images_{};
+    UnitEntries units_;
 };
 
 } // namespace tw
