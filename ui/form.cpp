@@ -67,7 +67,7 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box)
         grid_->addWidget(box, row_, 1);
     }
     if (units_ && spec.convertOrder > 0)
-        units_->inputs.push_back({spec.convertOrder, box, spec.quantity});
+        units_->inputs.push_back({spec.convertOrder, box, spec.quantity, spec.convertWhen});
     ++row_;
     return row;
 }

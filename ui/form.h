@@ -30,6 +30,8 @@ struct RowSpec {
     // Above 0: the box's number is converted by the unit switch at this place of the order.
     int convertOrder = 0;
     Quantity quantity = Quantity::Length;
+    // Set: the box is converted only while this holds (it may hold another quantity otherwise).
+    std::function<bool()> convertWhen = {};
 };
 
 struct FormRow {

@@ -5,18 +5,16 @@
 #include "calc/current/current_capacity.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
+#include "ui/form.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <tuple>
 
 namespace tw {
 
@@ -66,39 +64,6 @@ Limits limits(bool metric, DecimalMode mode)
             "Plating thickness can't be less than 0um"};
 }
 
-struct Row {
-    QLabel *caption;
-    Edit *box;
-    Edit *unit;
-};
-
-Row addInput(QGroupBox *box, QGridLayout *grid, int row, const QString &labelName,
-             const QString &caption, const QString &editName, const QString &text,
-             const QString &hint, const QString &unitName, const QString &unit)
-{
-    Row r{makeLabel(box, labelName, caption), new Edit(box, editName, text, hint), nullptr};
-    r.box->setMaxLength(8);
-    grid->addWidget(r.caption, row, 0);
-    grid->addWidget(r.box, row, 1);
-    if (!unitName.isEmpty()) {
-        r.unit = makeReadOnly(box, unitName, unit);
-        r.unit->setMaximumWidth(44);
-        grid->addWidget(r.unit, row, 2);
-    }
-    return r;
-}
-
-std::pair<QLabel *, Edit *> addOutput(QGroupBox *box, QGridLayout *grid, int row,
-                                      const QString &labelName, const QString &caption,
-                                      const QString &editName)
-{
-    QLabel *label = makeLabel(box, labelName, caption);
-    Edit *edit = makeReadOnly(box, editName);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    return {label, edit};
-}
-
 QToolButton *makeHelpButton(QWidget *parent, const QString &name)
 {
     auto *button = new QToolButton(parent);
@@ -109,136 +74,60 @@ QToolButton *makeHelpButton(QWidget *parent, const QString &name)
 
 } // namespace
 
-ConductorPicture::ConductorPicture(QWidget *parent, const QString &name, bool external, bool plane,
-                                   bool parallel)
-    : QWidget(parent), external_(external), plane_(plane), parallel_(parallel)
-{
-    setObjectName(name);
-}
-
-void ConductorPicture::setSloped(bool sloped)
-{
-    sloped_ = sloped;
-    update();
-}
-
-void ConductorPicture::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
-    QFont font = p.font();
-    font.setPointSizeF(7.5);
-    p.setFont(font);
-
-    const QColor board(176, 204, 140);
-    const QColor copper(204, 122, 48);
-    const int left = 8;
-    const int right = width() - 34;
-    const int top = external_ ? 50 : 22;
-    const int bottom = height() - 18;
-    p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), board);
-    p.setPen(Qt::darkGray);
-    p.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
-
-    const int thickness = 10;
-    const int conductorWidth = parallel_ ? 40 : 64;
-    const int count = parallel_ ? 3 : 1;
-    const int gap = 18;
-    const int span = count * conductorWidth + (count - 1) * gap;
-    const int x0 = left + (right - left - span) / 2;
-    const int base = external_ ? top : (top + bottom) / 2 + thickness / 2;
-    for (int i = 0; i < count; ++i) {
-        const int x = x0 + i * (conductorWidth + gap);
-        QPainterPath shape;
-        // A 1:1 etch takes one thickness off each side of the top face.
-        const int inset = sloped_ ? thickness : 0;
-        shape.moveTo(x, base);
-        shape.lineTo(x + conductorWidth, base);
-        shape.lineTo(x + conductorWidth - inset, base - thickness);
-        shape.lineTo(x + inset, base - thickness);
-        shape.closeSubpath();
-        p.fillPath(shape, copper);
-        p.setPen(copper.darker(140));
-        p.drawPath(shape);
-    }
-
-    p.setPen(Qt::black);
-    auto arrowLine = [&p](QPoint a, QPoint b) {
-        p.drawLine(a, b);
-        p.drawEllipse(a, 1, 1);
-        p.drawEllipse(b, 1, 1);
-    };
-    const int widthY = base - thickness - 6;
-    arrowLine({x0, widthY}, {x0 + conductorWidth, widthY});
-    p.drawText(QRect(x0 - 30, widthY - 14, conductorWidth + 60, 12), Qt::AlignCenter,
-               "Conductor Width");
-    p.drawText(QRect(x0 + span + 4, base - thickness - 2, 30, 12), Qt::AlignLeft, "t");
-    if (parallel_)
-        p.drawText(QRect(left, widthY - 30, right - left, 12), Qt::AlignCenter,
-                   "Parallel Conductor Count");
-
-    if (plane_) {
-        const int planeY = base + 30;
-        p.fillRect(QRect(left + 6, planeY, right - left - 12, 4), copper);
-        const int x = x0 + span / 2;
-        arrowLine({x, base + 1}, {x, planeY - 1});
-        p.drawText(QRect(x + 4, base + 6, right - x, 12), Qt::AlignLeft, "Distance to Plane");
-    }
-
-    arrowLine({right + 8, top}, {right + 8, bottom});
-    p.save();
-    p.translate(right + 22, (top + bottom) / 2);
-    p.rotate(-90);
-    p.drawText(QRect(-50, -7, 100, 14), Qt::AlignCenter, "PCB Thickness");
-    p.restore();
-    p.drawText(QRect(left, bottom + 2, right - left, 14), Qt::AlignLeft,
-               external_ ? "External Layer" : "Internal Layer");
-}
-
 ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox5 = new QGroupBox(" Conductor Characteristics ", parent);
     GroupBox5->setObjectName("GroupBox5");
+    auto *leftColumn = new QWidget(GroupBox5);
+    auto *rightColumn = new QWidget(GroupBox5);
+    auto *bottom = new QWidget(GroupBox5);
 
-    auto *inputs = new QGridLayout;
-    Row r = addInput(GroupBox5, inputs, 0, "Label17", "Conductor Width", "Edit15", "10",
-                     "Enter the total width of the conductor.", "Edit57", "mils");
-    Label17 = r.caption, Edit15 = r.box, Edit57 = r.unit;
-    r = addInput(GroupBox5, inputs, 1, "Label22", "Conductor Length", "Edit18", "1000",
-                 "Enter the total length of the conductor.", "Edit58", "mils");
-    Label22 = r.caption, Edit18 = r.box, Edit58 = r.unit;
-    r = addInput(GroupBox5, inputs, 2, "Label235", "PCB Thickness", "Edit126", "62",
-                 "Enter the total PCB thickness.", "Edit127", "mils");
-    Label235 = r.caption, Edit126 = r.box, Edit127 = r.unit;
-    r = addInput(
-        GroupBox5, inputs, 3, "Label236", "Parallel Conductor Count", "Edit128", "16",
-        QStringLiteral("Enter the number of parallel conductors. Spacing < 25.4mm (1.00\")"),
-        QString(), QString());
-    Label236 = r.caption, Edit128 = r.box;
-    r = addInput(GroupBox5, inputs, 4, "Label238", "Frequency", "Edit130", "1",
-                 "Enter the signal frequency in the conductor.", "Edit131", "MHz");
-    Label238 = r.caption, Edit130 = r.box, Edit131 = r.unit;
-    CheckBox1 = new CheckBox(GroupBox5, "CheckBox1", "DC");
+    Form form(leftColumn, [this] { context_.recalculate(); }, &units_);
+    const auto input = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
+        const FormRow row = form.input(spec);
+        caption = row.caption;
+        box = row.box;
+        box->setMaxLength(8);
+        return row.unit;
+    };
+    // While solving for the width the box holds a current.
+    Edit57 = input(Label17, Edit15,
+                   {"Label17", "Conductor Width", "Edit15", "10",
+                    "Enter the total width of the conductor.", "Edit57", "mils", {}, 6,
+                    Quantity::Length, [this] { return RadioGroup8->itemIndex() == 0; }});
+    Edit58 = input(Label22, Edit18,
+                   {"Label22", "Conductor Length", "Edit18", "1000",
+                    "Enter the total length of the conductor.", "Edit58", "mils", "mm", 9});
+    Edit127 = input(Label235, Edit126,
+                    {"Label235", "PCB Thickness", "Edit126", "62", "Enter the total PCB thickness.",
+                     "Edit127", "mils", "mm", 19});
+    input(Label236, Edit128,
+          {"Label236", "Parallel Conductor Count", "Edit128", "16",
+           QStringLiteral("Enter the number of parallel conductors. Spacing < 25.4mm (1.00\")")});
+    Edit131 = input(Label238, Edit130,
+                    {"Label238", "Frequency", "Edit130", "1",
+                     "Enter the signal frequency in the conductor.", "Edit131", "MHz"});
+    CheckBox1 = new CheckBox(leftColumn, "CheckBox1", "DC");
     setHint(CheckBox1, "Click here for DC currents.");
-    inputs->addWidget(CheckBox1, 4, 3);
-    r = addInput(GroupBox5, inputs, 5, "Label37", "Distance to Plane", "Edit132", "10",
-                 "Enter the distance to the plane.", "Edit133", "mils");
-    Label37 = r.caption, Edit132 = r.box, Edit133 = r.unit;
+    form.grid()->addWidget(CheckBox1, form.nextRow() - 1, 3);
+    Edit133 = input(Label37, Edit132,
+                    {"Label37", "Distance to Plane", "Edit132", "10",
+                     "Enter the distance to the plane.", "Edit133", "mils", "mm", 20});
 
-    RadioGroup8 =
-        new RadioGroup(GroupBox5, "RadioGroup8", " Solve For ", {"Amperage", "Conductor Width"}, 0);
+    RadioGroup8 = new RadioGroup(leftColumn, "RadioGroup8", " Solve For ",
+                                 {"Amperage", "Conductor Width"}, 0);
     // Only the rule sets without modifiers solve for the width.
     RadioGroup8->setEnabled(false);
-    SpeedButton4 = makeHelpButton(GroupBox5, "SpeedButton4");
-    SpeedButton3 = makeHelpButton(GroupBox5, "SpeedButton3");
-    Label339 = makeLabel(GroupBox5, "Label339", "Etch Factor should be set");
-    Label340 = makeLabel(GroupBox5, "Label340", "to None for accuracy.");
-    RadioGroup15 =
-        new RadioGroup(GroupBox5, "RadioGroup15", "  Parallel Conductors? ", {"No", "Yes"}, 0, 2);
+    SpeedButton4 = makeHelpButton(leftColumn, "SpeedButton4");
+    SpeedButton3 = makeHelpButton(leftColumn, "SpeedButton3");
+    Label339 = makeLabel(leftColumn, "Label339", "Etch Factor should be set");
+    Label340 = makeLabel(leftColumn, "Label340", "to None for accuracy.");
+    RadioGroup15 = new RadioGroup(leftColumn, "RadioGroup15", "  Parallel Conductors? ",
+                                  {"No", "Yes"}, 0, 2);
     setHint(RadioGroup15, QStringLiteral("Select between a single conductor or parallel "
                                          "conductors. (Spacing <= 25.4mm, 1.00\")"));
-    RadioGroup2 = new RadioGroup(GroupBox5, "RadioGroup2", " Plane Present? ", {"No", "Yes"}, 0, 2);
+    RadioGroup2 =
+        new RadioGroup(leftColumn, "RadioGroup2", " Plane Present? ", {"No", "Yes"}, 0, 2);
     setHint(RadioGroup2, "Select this option if the PCB has a plane to help dissipate heat.");
 
     auto *solveFor = new QGridLayout;
@@ -252,11 +141,18 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     auto *selections = new QHBoxLayout;
     selections->addWidget(RadioGroup15);
     selections->addWidget(RadioGroup2);
+    auto *choices = new QWidget(leftColumn);
+    auto *choiceRows = new QVBoxLayout(choices);
+    choiceRows->setContentsMargins(0, 0, 0, 0);
+    choiceRows->addLayout(solveFor);
+    choiceRows->addLayout(selections);
+    form.addWide(choices);
+    form.addStretch();
 
-    auto *pictures = new QVBoxLayout;
-    auto addPicture = [&](const QString &name, bool external, bool plane, bool parallel) {
-        auto *picture = new ConductorPicture(GroupBox5, name, external, plane, parallel);
-        pictures->addWidget(picture);
+    Form right = form.nested(rightColumn);
+    const auto addPicture = [&](const QString &name, bool external, bool plane, bool parallel) {
+        auto *picture = new ConductorPicture(rightColumn, name, {external, plane, parallel});
+        right.addWide(picture);
         picture->hide();
         pictures_[static_cast<std::size_t>((external ? 4 : 0) + (parallel ? 2 : 0) +
                                            (plane ? 1 : 0))] = picture;
@@ -270,52 +166,34 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     Image15 = addPicture("Image15", true, true, false);
     Image50 = addPicture("Image50", true, false, true);
     Image3 = addPicture("Image3", true, true, true);
+    Label243 = right.note("Label243", ruleSetModeText(RuleSet::Ipc2152WithModifiers));
+    Label126 = makeLabel(rightColumn, "Label126", "1:1");
+    Label125 = right.field("Label125", "Etch Factor:", Label126);
+    right.addStretch();
 
-    Label243 = makeLabel(GroupBox5, "Label243", ruleSetModeText(RuleSet::Ipc2152WithModifiers));
-    Label125 = makeLabel(GroupBox5, "Label125", "Etch Factor:");
-    Label126 = makeLabel(GroupBox5, "Label126", "1:1");
-    auto *etch = new QHBoxLayout;
-    etch->addWidget(Label125);
-    etch->addWidget(Label126);
-    etch->addStretch(1);
-
-    auto *results = new QGridLayout;
-    int row = 0;
-    std::tie(Label18, Edit16) =
-        addOutput(GroupBox5, results, row++, "Label18", "Conductor Cross Section", "Edit16");
-    std::tie(Label19, Edit17) =
-        addOutput(GroupBox5, results, row++, "Label19", "Conductor Current", "Edit17");
-    std::tie(Label25, Edit20) =
-        addOutput(GroupBox5, results, row++, "Label25", "Conductor DC Resistance", "Edit20");
-    std::tie(Label59, Edit48) =
-        addOutput(GroupBox5, results, row++, "Label59", "Power Dissipation", "Edit48");
-    std::tie(Label98, Edit135) =
-        addOutput(GroupBox5, results, row++, "Label98", "Power Dissipation in dBm", "Edit135");
-    std::tie(Label20, Edit78) =
-        addOutput(GroupBox5, results, row++, "Label20", "Voltage Drop", "Edit78");
-    std::tie(Label237, Edit129) =
-        addOutput(GroupBox5, results, row++, "Label237", "Skin Depth", "Edit129");
-    std::tie(Label239, Edit134) =
-        addOutput(GroupBox5, results, row++, "Label239", "Skin Depth Percentage", "Edit134");
+    Form results = form.nested(bottom);
+    const auto result = [&results](QLabel *&caption, Edit *&box, const RowSpec &spec) {
+        const FormRow row = results.result(spec);
+        caption = row.caption;
+        box = row.box;
+    };
+    result(Label18, Edit16, {"Label18", "Conductor Cross Section", "Edit16"});
+    result(Label19, Edit17, {"Label19", "Conductor Current", "Edit17"});
+    result(Label25, Edit20, {"Label25", "Conductor DC Resistance", "Edit20"});
+    result(Label59, Edit48, {"Label59", "Power Dissipation", "Edit48"});
+    result(Label98, Edit135, {"Label98", "Power Dissipation in dBm", "Edit135"});
+    result(Label20, Edit78, {"Label20", "Voltage Drop", "Edit78"});
+    result(Label237, Edit129, {"Label237", "Skin Depth", "Edit129"});
+    result(Label239, Edit134, {"Label239", "Skin Depth Percentage", "Edit134"});
     setFontColour(Edit17, resultNavy);
     setFontColour(Edit134, resultNavy);
 
-    auto *leftColumn = new QVBoxLayout;
-    leftColumn->addLayout(inputs);
-    leftColumn->addLayout(solveFor);
-    leftColumn->addLayout(selections);
-    leftColumn->addStretch(1);
-    auto *rightColumn = new QVBoxLayout;
-    rightColumn->addLayout(pictures);
-    rightColumn->addWidget(Label243);
-    rightColumn->addLayout(etch);
-    rightColumn->addStretch(1);
     auto *top = new QHBoxLayout;
-    top->addLayout(leftColumn, 1);
-    top->addLayout(rightColumn);
+    top->addWidget(leftColumn, 1, Qt::AlignTop);
+    top->addWidget(rightColumn, 0, Qt::AlignTop);
     auto *column = new QVBoxLayout(GroupBox5);
     column->addLayout(top);
-    column->addLayout(results);
+    column->addWidget(bottom);
     column->addStretch(1);
 
     for (QWidget *w : {static_cast<QWidget *>(Label236), static_cast<QWidget *>(Edit128),
@@ -325,8 +203,6 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
         w->hide();
     showPicture();
 
-    for (Edit *e : {Edit15, Edit18, Edit126, Edit128, Edit130, Edit132})
-        e->onEnter = [this] { context_.recalculate(); };
     RadioGroup8->onClick = [this] { RadioGroup8Click(); };
     RadioGroup15->onClick = [this] { RadioGroup15Click(); };
     RadioGroup2->onClick = [this] { RadioGroup2Click(); };
@@ -392,14 +268,7 @@ void ConductorCalculator::layerSelected(int itemIndex)
 
 void ConductorCalculator::declareUnits(UnitSwitch &units)
 {
-    units.addText({Edit58, "mils", "mm"});
-    units.addText({Edit127, "mils", "mm"});
-    units.addText({Edit133, "mils", "mm"});
-    // While solving for the width the box holds a current.
-    units.addInput({6, Edit15, Quantity::Length, [this] { return RadioGroup8->itemIndex() == 0; }});
-    units.addInput({9, Edit18, Quantity::Length});
-    units.addInput({19, Edit126, Quantity::Length});
-    units.addInput({20, Edit132, Quantity::Length});
+    units_.declareTo(units);
 }
 
 void ConductorCalculator::showMaterialWarning(bool exceeded)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ui/calculator.h"
+#include "calc/current/conductor_picture_panel.h"
 #include "ui/controls.h"
+#include "ui/units.h"
 
 #include <array>
 
@@ -10,26 +12,6 @@ class QToolButton;
 namespace tw {
 
 struct Context;
-
-// Cross-section of the conductor as selected: layer, nearby plane, parallel conductors, and
-// the etched walls of the 1:1 etch factor. Labelled with the names of the inputs.
-class ConductorPicture : public QWidget {
-public:
-    ConductorPicture(QWidget *parent, const QString &name, bool external, bool plane,
-                     bool parallel);
-    void setSloped(bool sloped);
-    QSize sizeHint() const override { return {270, 150}; }
-    QSize minimumSizeHint() const override { return {220, 130}; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    bool external_;
-    bool plane_;
-    bool parallel_;
-    bool sloped_ = true;
-};
 
 // Current capacity of a rectangular conductor, or the width for a given current, with its DC
 // resistance, power, voltage drop and skin depth.
@@ -116,6 +98,7 @@ public:
     ConductorPicture *Image3;
 
 private:
+    UnitEntries units_;
     void showPicture();
     void inform(const QString &text);
     // The options-panel plane weight counts only for the modifier rule set with a plane.
