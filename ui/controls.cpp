@@ -5,9 +5,9 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QToolButton>
@@ -138,8 +138,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     guardEvent(onClick);
 }
 
-LinkLabel::LinkLabel(QWidget *parent, const QString &name, const QString &caption,
-                     Desktop *desktop, const QString &address)
+LinkLabel::LinkLabel(QWidget *parent, const QString &name, const QString &caption, Desktop *desktop,
+                     const QString &address)
     : ClickLabel(parent, name, caption), address_(address)
 {
     QFont underlined = font();

@@ -103,8 +103,7 @@ LabelRow Form::resultLabel(const RowSpec &spec)
     return row;
 }
 
-QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *widget,
-                    Edit *unit)
+QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *widget, Edit *unit)
 {
     QLabel *label = nullptr;
     if (!caption.isEmpty() || !labelName.isEmpty()) {

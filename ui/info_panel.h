@@ -16,7 +16,6 @@ enum InfoLabel : unsigned {
     AllSix = Label56 | Label110 | Label285 | Label72 | Label27 | Label28,
 };
 
-
 // The information panel: result lines shared by several calculators, and the via count.
 class InfoPanel {
 public:

@@ -1,11 +1,11 @@
 #include "calc/current/conductor_panel.h"
 
-#include "ui/info_panel.h"
 #include "calc/current/conductor_model.h"
 #include "calc/current/current_capacity.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
 #include "ui/form.h"
+#include "ui/info_panel.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 
 namespace tw {
 
@@ -82,7 +81,8 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     auto *rightColumn = new QWidget(GroupBox5);
     auto *bottom = new QWidget(GroupBox5);
 
-    Form form(leftColumn, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        leftColumn, [this] { context_.recalculate(); }, &units_);
     const auto input = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
         const FormRow row = form.input(spec);
         caption = row.caption;
@@ -92,9 +92,17 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     };
     // While solving for the width the box holds a current.
     Edit57 = input(Label17, Edit15,
-                   {"Label17", "Conductor Width", "Edit15", "10",
-                    "Enter the total width of the conductor.", "Edit57", "mils", {}, 6,
-                    Quantity::Length, [this] { return RadioGroup8->itemIndex() == 0; }});
+                   {"Label17",
+                    "Conductor Width",
+                    "Edit15",
+                    "10",
+                    "Enter the total width of the conductor.",
+                    "Edit57",
+                    "mils",
+                    {},
+                    6,
+                    Quantity::Length,
+                    [this] { return RadioGroup8->itemIndex() == 0; }});
     Edit58 = input(Label22, Edit18,
                    {"Label22", "Conductor Length", "Edit18", "1000",
                     "Enter the total length of the conductor.", "Edit58", "mils", "mm", 9});
@@ -122,8 +130,8 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     SpeedButton3 = makeHelpButton(leftColumn, "SpeedButton3");
     Label339 = makeLabel(leftColumn, "Label339", "Etch Factor should be set");
     Label340 = makeLabel(leftColumn, "Label340", "to None for accuracy.");
-    RadioGroup15 = new RadioGroup(leftColumn, "RadioGroup15", "  Parallel Conductors? ",
-                                  {"No", "Yes"}, 0, 2);
+    RadioGroup15 =
+        new RadioGroup(leftColumn, "RadioGroup15", "  Parallel Conductors? ", {"No", "Yes"}, 0, 2);
     setHint(RadioGroup15, QStringLiteral("Select between a single conductor or parallel "
                                          "conductors. (Spacing <= 25.4mm, 1.00\")"));
     RadioGroup2 =

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/calculator.h"
 #include "calc/current/conductor_picture_panel.h"
+#include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 

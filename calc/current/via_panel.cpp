@@ -1,10 +1,10 @@
 #include "calc/current/via_panel.h"
 
-#include "ui/info_panel.h"
 #include "calc/current/current_capacity.h"
 #include "calc/current/via_model.h"
 #include "ui/context.h"
 #include "ui/form.h"
+#include "ui/info_panel.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
@@ -73,7 +73,8 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
     columns->addWidget(entries, 0, Qt::AlignTop);
     columns->addWidget(pictures, 1, Qt::AlignTop);
 
-    Form form(entries, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        entries, [this] { context_.recalculate(); }, &units_);
     const auto input = [&form](QLabel *&caption, Edit *&box, Edit *&unit, const RowSpec &spec) {
         const FormRow row = form.input(spec);
         caption = row.caption;
@@ -113,15 +114,18 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
     result(Label13, Edit11, {"Label13", "Via Capacitance", "Edit11"});
     result(Label14, Edit12, {"Label14", "Via Inductance", "Edit12"});
     result(Label15, Edit13,
-           {"Label15", "Step Response", "Edit13", {},
+           {"Label15",
+            "Step Response",
+            "Edit13",
+            {},
             "T10-90% step response. Impact on the rise time of a 50 Ohm transmission line."});
     result(Label16, Edit14, {"Label16", "Resonant Frequency", "Edit14"});
     result(Label42, Edit42, {"Label42", "Via Impedance", "Edit42"});
     result(Label83, Edit49, {"Label83", "Via DC Resistance", "Edit49"});
     result(Label84, Edit50, {"Label84", "Power Dissipation", "Edit50"});
     form.addSpacing(8);
-    Label187 = form.note("Label187",
-                         current::ruleSetModeText(current::RuleSet::Ipc2152WithModifiers));
+    Label187 =
+        form.note("Label187", current::ruleSetModeText(current::RuleSet::Ipc2152WithModifiers));
     Label187->setStyleSheet("color: maroon;");
     form.addStretch();
 

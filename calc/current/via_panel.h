@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/calculator.h"
 #include "calc/current/via_picture_panel.h"
+#include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 

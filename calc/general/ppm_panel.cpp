@@ -5,7 +5,6 @@
 #include "ui/form.h"
 #include "ui/result_text.h"
 
-
 namespace tw {
 
 PpmCalculator::PpmCalculator(QWidget *parent, Context &context) : context_(context)
@@ -17,44 +16,67 @@ PpmCalculator::PpmCalculator(QWidget *parent, Context &context) : context_(conte
     GroupBox37 = panel.section("GroupBox37", " PPM to Hertz ");
     Form toHertz = panel.nested(GroupBox37);
     Edit170 = toHertz
-                  .input({"", "Center Frequency", "Edit170", "32000",
-                          "Enter the center frequency.", "Edit185", "Hz"})
+                  .input({"", "Center Frequency", "Edit170", "32000", "Enter the center frequency.",
+                          "Edit185", "Hz"})
                   .box;
-    Edit171 = toHertz
-                  .input({"", "PPM Value", "Edit171", "25", "Enter the PPM value.", "Edit186",
-                          "PPM"})
-                  .box;
+    Edit171 =
+        toHertz.input({"", "PPM Value", "Edit171", "25", "Enter the PPM value.", "Edit186", "PPM"})
+            .box;
     Edit172 = toHertz
-                  .result({"", "Variation of Frequency", "Edit172", {},
-                           "Variation of frequency per the given PPM value.", "Edit189", "Hz"})
+                  .result({"",
+                           "Variation of Frequency",
+                           "Edit172",
+                           {},
+                           "Variation of frequency per the given PPM value.",
+                           "Edit189",
+                           "Hz"})
                   .box;
     Edit173 = toHertz
-                  .result({"", "Maximum Frequency", "Edit173", {},
-                           "Maximum frequency per the given PPM value.", "Edit190", "Hz"})
+                  .result({"",
+                           "Maximum Frequency",
+                           "Edit173",
+                           {},
+                           "Maximum frequency per the given PPM value.",
+                           "Edit190",
+                           "Hz"})
                   .box;
     Edit180 = toHertz
-                  .result({"", "Minimum Frequency", "Edit180", {},
-                           "Minimum frequency per the given PPM value.", "Edit191", "Hz"})
+                  .result({"",
+                           "Minimum Frequency",
+                           "Edit180",
+                           {},
+                           "Minimum frequency per the given PPM value.",
+                           "Edit191",
+                           "Hz"})
                   .box;
 
     GroupBox38 = panel.section("GroupBox38", " Hertz to PPM ");
     Form toPpm = panel.nested(GroupBox38);
     Edit181 = toPpm
-                  .input({"", "Center Frequency", "Edit181", "32000",
-                          "Enter the center frequency.", "Edit187", "Hz"})
+                  .input({"", "Center Frequency", "Edit181", "32000", "Enter the center frequency.",
+                          "Edit187", "Hz"})
                   .box;
     Edit182 = toPpm
                   .input({"", "Maximum Frequency", "Edit182", "32001",
                           "Enter the maximum frequency.", "Edit188", "Hz"})
                   .box;
     Edit183 = toPpm
-                  .result({"", "Variation of Frequency", "Edit183", {},
-                           "Variation of frequency per the given frequency values.", "Edit192",
+                  .result({"",
+                           "Variation of Frequency",
+                           "Edit183",
+                           {},
+                           "Variation of frequency per the given frequency values.",
+                           "Edit192",
                            "Hz"})
                   .box;
     Edit184 = toPpm
-                  .result({"", "PPM Value", "Edit184", {},
-                           "Calculated PPM value per the given frequencies.", "Edit193", "PPM"})
+                  .result({"",
+                           "PPM Value",
+                           "Edit184",
+                           {},
+                           "Calculated PPM value per the given frequencies.",
+                           "Edit193",
+                           "PPM"})
                   .box;
     panel.addStretch();
 }

@@ -22,6 +22,7 @@ constexpr double marginBottom = 4;
 constexpr double planePixels = 7;
 // No gap of the drawing is thinner than this.
 constexpr double leastPixels = 4;
+constexpr double minimumCopper = 2;
 
 // Board wide enough to show the conductors with some dielectric on both sides.
 double boardHalfWidth(double conductorsHalfWidth, double height)
@@ -32,9 +33,9 @@ double boardHalfWidth(double conductorsHalfWidth, double height)
 // Sorted distinct finite levels of one axis of a drawing.
 std::vector<double> distinct(std::vector<double> levels)
 {
-    levels.erase(std::remove_if(levels.begin(), levels.end(),
-                                [](double v) { return !std::isfinite(v); }),
-                 levels.end());
+    levels.erase(
+        std::remove_if(levels.begin(), levels.end(), [](double v) { return !std::isfinite(v); }),
+        levels.end());
     std::sort(levels.begin(), levels.end());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
     if (levels.empty())
@@ -172,13 +173,13 @@ CrossSection lineCrossSection(LineTopology topology, double w, double h, double 
     if (topology != LineTopology::CoplanarWave)
         c.halfWidth = boardHalfWidth(w / 2, c.dielectric);
     c.widths.insert(c.widths.begin(), {-w / 2, w / 2, c.conductors.front().bottom + t, "W"});
-    c.heights.push_back({c.conductors.front().bottom, c.conductors.front().bottom + t, "T",
-                         Side::Right});
+    c.heights.push_back(
+        {c.conductors.front().bottom, c.conductors.front().bottom + t, "T", Side::Right});
     return c;
 }
 
-CrossSection pairCrossSection(PairArrangement arrangement, double w, double s, double h,
-                              double h2, double t)
+CrossSection pairCrossSection(PairArrangement arrangement, double w, double s, double h, double h2,
+                              double t)
 {
     CrossSection c;
     switch (arrangement) {
@@ -223,8 +224,12 @@ CrossSection pairCrossSection(PairArrangement arrangement, double w, double s, d
     return c;
 }
 
-CrossSectionLayout layoutCrossSection(const CrossSection &c, const QSizeF &size)
+CrossSectionLayout layoutCrossSection(const CrossSection &section, const QSizeF &size)
 {
+    CrossSection c = section;
+    // A board of no width (or of no number at all) still gets drawn, as a square of its height.
+    if (!(c.halfWidth > 0) || !std::isfinite(c.halfWidth))
+        c.halfWidth = std::isfinite(c.dielectric) && c.dielectric > 0 ? c.dielectric : 1;
     std::vector<double> xs{-c.halfWidth, c.halfWidth};
     std::vector<double> ys{0, c.dielectric};
     for (const auto &k : c.conductors) {
@@ -263,11 +268,17 @@ CrossSectionLayout layoutCrossSection(const CrossSection &c, const QSizeF &size)
         out.lowerPlane = QRectF(left, y(0), right - left, planePixels);
     if (c.upperPlane)
         out.upperPlane = QRectF(left, y(c.dielectric) - planePixels, right - left, planePixels);
-    for (const auto &k : c.conductors)
-        out.conductors.push_back(
-            QRectF(QPointF(x(k.left), y(k.bottom + k.thickness)),
-                   QPointF(x(k.left + k.width), y(k.bottom)))
-                .normalized());
+    for (const auto &k : c.conductors) {
+        QRectF r = QRectF(QPointF(x(k.left), y(k.bottom + k.thickness)),
+                          QPointF(x(k.left + k.width), y(k.bottom)))
+                       .normalized();
+        // Copper of no thickness or width is still shown where it lies.
+        if (r.height() < minimumCopper)
+            r.setTop(r.bottom() - minimumCopper);
+        if (r.width() < minimumCopper)
+            r.setRight(r.left() + minimumCopper);
+        out.conductors.push_back(r);
+    }
     for (const auto &d : c.widths) {
         const double at = y(d.y) - 8;
         out.dimensions.push_back({{x(d.from), at}, {x(d.to), at}, d.name});

@@ -38,8 +38,8 @@ struct CrossSection {
         QString name;
     };
 
-    double halfWidth = 1;   // the board drawn from -halfWidth to halfWidth
-    double dielectric = 1;  // thickness of the dielectric over the lower plane
+    double halfWidth = 1;  // the board drawn from -halfWidth to halfWidth
+    double dielectric = 1; // thickness of the dielectric over the lower plane
     bool lowerPlane = true;
     bool upperPlane = false; // on top of the dielectric
     std::vector<Conductor> conductors;

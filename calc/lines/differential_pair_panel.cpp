@@ -1,9 +1,9 @@
 #include "calc/lines/differential_pair_panel.h"
 
-#include "ui/info_panel.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
 #include "ui/form.h"
+#include "ui/info_panel.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
@@ -62,11 +62,12 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
 {
     GroupBox8 = new QGroupBox(" Differential Pairs ", parent);
     GroupBox8->setObjectName("GroupBox8");
-    Form form(GroupBox8, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        GroupBox8, [this] { context_.recalculate(); }, &units_);
 
-    FormRow row = form.input({"Label38", "Conductor Width (W)", "Edit21", "10",
-                              "Enter the total width of the conductor.", "Edit62", "mils", "mm",
-                              10});
+    FormRow row =
+        form.input({"Label38", "Conductor Width (W)", "Edit21", "10",
+                    "Enter the total width of the conductor.", "Edit62", "mils", "mm", 10});
     Label38 = row.caption;
     Edit21 = row.box;
     Edit62 = row.unit;
@@ -76,14 +77,14 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     Edit26 = row.box;
     Edit63 = row.unit;
     row = form.input({"Label40", "Conductor Height (H)", "Edit27", "15",
-                      "Enter the conductor's distance above its reference plane.", "Edit64",
-                      "mils", "mm", 12});
+                      "Enter the conductor's distance above its reference plane.", "Edit64", "mils",
+                      "mm", 12});
     Label40 = row.caption;
     Edit27 = row.box;
     Edit64 = row.unit;
     row = form.input({"Label58", "Conductor Height (H2)", "Edit32", "5",
-                      "Enter the conductor's distance below its reference plane.", "Edit65",
-                      "mils", "mm", 13});
+                      "Enter the conductor's distance below its reference plane.", "Edit65", "mils",
+                      "mm", 13});
     Label58 = row.caption;
     Edit32 = row.box;
     Edit65 = row.unit;

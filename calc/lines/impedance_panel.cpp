@@ -1,9 +1,9 @@
 #include "calc/lines/impedance_panel.h"
 
-#include "ui/info_panel.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
 #include "ui/form.h"
+#include "ui/info_panel.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
@@ -35,7 +35,6 @@ const QColor normalBlack(0, 0, 0);
 
 } // namespace
 
-
 ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox15 = new QGroupBox(" Conductor Impedance ", parent);
@@ -47,10 +46,11 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     columns->addWidget(rightColumn, 1, Qt::AlignTop);
 
     // Hidden rows take no room in a grid, so the visible inputs close up.
-    Form form(leftColumn, [this] { context_.recalculate(); }, &units_);
-    FormRow row = form.input({"Label100", "Conductor Width (W)", "Edit67", "5",
-                              "Enter the total width of the conductor.", "Edit71", "mils", "mm",
-                              15});
+    Form form(
+        leftColumn, [this] { context_.recalculate(); }, &units_);
+    FormRow row =
+        form.input({"Label100", "Conductor Width (W)", "Edit67", "5",
+                    "Enter the total width of the conductor.", "Edit71", "mils", "mm", 15});
     Label100 = row.caption;
     Edit67 = row.box;
     Edit71 = row.unit;
@@ -61,17 +61,19 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     Edit68 = row.box;
     Edit72 = row.unit;
     row = form.input({"Label104", "Conductor Height (H2)", "Edit74", "8",
-                      "Enter the conductor's distance above its reference plane.", "Edit75",
-                      "mils", "mm", 17});
+                      "Enter the conductor's distance above its reference plane.", "Edit75", "mils",
+                      "mm", 17});
     Label104 = row.caption;
     Edit74 = row.box;
     Edit75 = row.unit;
-    row = form.input({"Label288", "Frequency (MHz)", "Edit226", "500", "Enter the frequency in MHz."});
+    row = form.input(
+        {"Label288", "Frequency (MHz)", "Edit226", "500", "Enter the frequency in MHz."});
     Label288 = row.caption;
     Edit226 = row.box;
     form.addSpacing(14);
 
-    row = form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."});
+    row =
+        form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."});
     Label103 = row.caption;
     Edit70 = row.box;
     row = form.result({"Label115", "Tpd", "Edit77", {}, "Propagation delay per unit length."});
@@ -99,8 +101,8 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
         {"Image47", LineTopology::DualStripline}, {"Image19", LineTopology::CoplanarWave}};
     for (std::size_t i = 0; i < images_.size(); ++i) {
         const auto [name, topology] = pictures[i];
-        images_[i] = new CrossSectionPicture(rightColumn, name,
-                                             lineCrossSection(topology, 5, 10, 8, 1.4));
+        images_[i] =
+            new CrossSectionPicture(rightColumn, name, lineCrossSection(topology, 5, 10, 8, 1.4));
         right.addWide(images_[i], Qt::AlignLeft);
     }
     Image8 = images_[0];
@@ -129,10 +131,9 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     Label260 = value.caption;
     Label261 = value.value;
     Label281 = right.note("Label281", "Note:");
-    Label282 =
-        right.note("Label282", "This calculator uses a complex formula, not the simplified");
-    Label283 = right.note("Label283",
-                          "formula. Its results closely track a commercial 3D field solver.");
+    Label282 = right.note("Label282", "This calculator uses a complex formula, not the simplified");
+    Label283 =
+        right.note("Label283", "formula. Its results closely track a commercial 3D field solver.");
     right.addStretch();
 
     QObject::connect(SpeedButton1, &QToolButton::clicked, SpeedButton1,
@@ -146,8 +147,8 @@ void ImpedanceCalculator::declareUnits(UnitSwitch &units)
     units_.declareTo(units);
 }
 
-void ImpedanceCalculator::drawCrossSection(LineTopology topology, double w, double h,
-                                           double second, double t)
+void ImpedanceCalculator::drawCrossSection(LineTopology topology, double w, double h, double second,
+                                           double t)
 {
     images_[static_cast<std::size_t>(topology)]->setCrossSection(
         lineCrossSection(topology, w, h, second, t));

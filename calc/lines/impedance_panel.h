@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/calculator.h"
 #include "calc/lines/cross_section_picture_panel.h"
 #include "calc/lines/transmission_lines.h"
+#include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 

@@ -40,21 +40,30 @@ void ExitHandlersTest::enterShowsOneRealBox_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("rise not a number") << "Edit1" << "abc"
+    QTest::newRow("rise not a number") << "Edit1"
+                                       << "abc"
                                        << "error: 'abc' is not a valid floating point value"
                                        << "abc";
-    QTest::newRow("rise too high") << "Edit1" << "250"
+    QTest::newRow("rise too high") << "Edit1"
+                                   << "250"
                                    << "info: Maximum temperature rise can't be greater than 200C"
                                    << "200";
-    QTest::newRow("rise zero") << "Edit1" << "0"
-                               << "info: Minimum temperature rise can't be less than 0C" << "1";
-    QTest::newRow("ambient not a number") << "Edit2" << "x"
+    QTest::newRow("rise zero") << "Edit1"
+                               << "0"
+                               << "info: Minimum temperature rise can't be less than 0C"
+                               << "1";
+    QTest::newRow("ambient not a number") << "Edit2"
+                                          << "x"
                                           << "error: 'x' is not a valid floating point value"
                                           << "x";
-    QTest::newRow("Er empty") << "Edit7" << ""
-                              << "error: '' is not a valid floating point value" << "";
-    QTest::newRow("Tg empty") << "Edit66" << ""
-                              << "error: '' is not a valid floating point value" << "";
+    QTest::newRow("Er empty") << "Edit7"
+                              << ""
+                              << "error: '' is not a valid floating point value"
+                              << "";
+    QTest::newRow("Tg empty") << "Edit66"
+                              << ""
+                              << "error: '' is not a valid floating point value"
+                              << "";
 }
 
 void ExitHandlersTest::enterShowsOneRealBox()
@@ -80,11 +89,16 @@ void ExitHandlersTest::teardownRunsNoHandler_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("rise above its limit") << "Edit1" << "250";
-    QTest::newRow("ambient below its limit") << "Edit2" << "-90";
-    QTest::newRow("ambient not a number") << "Edit2" << "x";
-    QTest::newRow("Er empty") << "Edit7" << "";
-    QTest::newRow("Tg empty") << "Edit66" << "";
+    QTest::newRow("rise above its limit") << "Edit1"
+                                          << "250";
+    QTest::newRow("ambient below its limit") << "Edit2"
+                                             << "-90";
+    QTest::newRow("ambient not a number") << "Edit2"
+                                          << "x";
+    QTest::newRow("Er empty") << "Edit7"
+                              << "";
+    QTest::newRow("Tg empty") << "Edit66"
+                              << "";
 }
 
 void ExitHandlersTest::teardownRunsNoHandler()
