@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QStyle>
 
 #include <algorithm>
@@ -36,6 +37,15 @@ int resultBoxWidth(const QWidget *widget)
 int unitBoxWidth(const QWidget *widget, const QString &text)
 {
     return std::max(textWidth(widget, QStringLiteral("mils")), textWidth(widget, text));
+}
+
+Columns twoColumns(QWidget *section)
+{
+    const Columns columns{new QWidget(section), new QWidget(section)};
+    auto *layout = new QHBoxLayout(section);
+    layout->addWidget(columns.left, 0, Qt::AlignTop);
+    layout->addWidget(columns.right, 1, Qt::AlignTop);
+    return columns;
 }
 
 Form::Form(QWidget *section, Handler enter, UnitEntries *units)

@@ -38,12 +38,35 @@ struct FormRow {
     QLabel *caption = nullptr;
     Edit *box = nullptr;
     Edit *unit = nullptr;
+    // Hands the row's widgets to the panel's members; returns the box.
+    Edit *to(QLabel *&captionMember, Edit *&boxMember) const
+    {
+        captionMember = caption;
+        return boxMember = box;
+    }
+    Edit *to(QLabel *&captionMember, Edit *&boxMember, Edit *&unitMember) const
+    {
+        unitMember = unit;
+        return to(captionMember, boxMember);
+    }
 };
 
 struct LabelRow {
     QLabel *caption = nullptr;
     QLabel *value = nullptr;
+    void to(QLabel *&captionMember, QLabel *&valueMember) const
+    {
+        captionMember = caption;
+        valueMember = value;
+    }
 };
+
+// A section split in two: the form on the left at its own width, pictures and notes on the right.
+struct Columns {
+    QWidget *left;
+    QWidget *right;
+};
+Columns twoColumns(QWidget *section);
 
 class Form {
 public:

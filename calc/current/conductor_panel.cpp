@@ -85,9 +85,7 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
         leftColumn, [this] { context_.recalculate(); }, &units_);
     const auto input = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
         const FormRow row = form.input(spec);
-        caption = row.caption;
-        box = row.box;
-        box->setMaxLength(8);
+        row.to(caption, box)->setMaxLength(8);
         return row.unit;
     };
     // While solving for the width the box holds a current.
@@ -181,9 +179,7 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
 
     Form results = form.nested(bottom);
     const auto result = [&results](QLabel *&caption, Edit *&box, const RowSpec &spec) {
-        const FormRow row = results.result(spec);
-        caption = row.caption;
-        box = row.box;
+        results.result(spec).to(caption, box);
     };
     result(Label18, Edit16, {"Label18", "Conductor Cross Section", "Edit16"});
     result(Label19, Edit17, {"Label19", "Conductor Current", "Edit17"});

@@ -67,20 +67,12 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
 {
     GroupBox1 = new QGroupBox(" Via Characteristics ", parent);
     GroupBox1->setObjectName("GroupBox1");
-    auto *entries = new QWidget(GroupBox1);
-    auto *pictures = new QWidget(GroupBox1);
-    auto *columns = new QHBoxLayout(GroupBox1);
-    columns->addWidget(entries, 0, Qt::AlignTop);
-    columns->addWidget(pictures, 1, Qt::AlignTop);
+    const auto [entries, pictures] = twoColumns(GroupBox1);
 
     Form form(
         entries, [this] { context_.recalculate(); }, &units_);
     const auto input = [&form](QLabel *&caption, Edit *&box, Edit *&unit, const RowSpec &spec) {
-        const FormRow row = form.input(spec);
-        caption = row.caption;
-        box = row.box;
-        unit = row.unit;
-        box->setMaxLength(8);
+        form.input(spec).to(caption, box, unit)->setMaxLength(8);
     };
     input(Label51, Edit3, Edit52,
           {"Label51", "Via Hole Diameter", "Edit3", "10",
@@ -103,10 +95,7 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
     form.addSpacing(10);
 
     const auto result = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
-        const FormRow row = form.result(spec);
-        caption = row.caption;
-        box = row.box;
-        box->setFocusPolicy(Qt::NoFocus);
+        form.result(spec).to(caption, box)->setFocusPolicy(Qt::NoFocus);
     };
     result(Label10, Edit8, {"Label10", "Conductor Cross Section", "Edit8"});
     result(Label12, Edit10, {"Label12", "Via Current", "Edit10"});

@@ -65,34 +65,23 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     Form form(
         GroupBox8, [this] { context_.recalculate(); }, &units_);
 
-    FormRow row =
-        form.input({"Label38", "Conductor Width (W)", "Edit21", "10",
-                    "Enter the total width of the conductor.", "Edit62", "mils", "mm", 10});
-    Label38 = row.caption;
-    Edit21 = row.box;
-    Edit62 = row.unit;
-    row = form.input({"Label39", "Conductor Spacing (S)", "Edit26", "5",
-                      "Enter the distance between the conductors.", "Edit63", "mils", "mm", 11});
-    Label39 = row.caption;
-    Edit26 = row.box;
-    Edit63 = row.unit;
-    row = form.input({"Label40", "Conductor Height (H)", "Edit27", "15",
-                      "Enter the conductor's distance above its reference plane.", "Edit64", "mils",
-                      "mm", 12});
-    Label40 = row.caption;
-    Edit27 = row.box;
-    Edit64 = row.unit;
-    row = form.input({"Label58", "Conductor Height (H2)", "Edit32", "5",
-                      "Enter the conductor's distance below its reference plane.", "Edit65", "mils",
-                      "mm", 13});
-    Label58 = row.caption;
-    Edit32 = row.box;
-    Edit65 = row.unit;
-    row = form.input({"Label240", "Target Zdiff", "Edit151", "100",
-                      "Enter the target differential impedance.", "Edit152", "Ohms"});
-    Label240 = row.caption;
-    Edit151 = row.box;
-    Edit152 = row.unit;
+    form.input({"Label38", "Conductor Width (W)", "Edit21", "10",
+                "Enter the total width of the conductor.", "Edit62", "mils", "mm", 10})
+        .to(Label38, Edit21, Edit62);
+    form.input({"Label39", "Conductor Spacing (S)", "Edit26", "5",
+                "Enter the distance between the conductors.", "Edit63", "mils", "mm", 11})
+        .to(Label39, Edit26, Edit63);
+    form.input({"Label40", "Conductor Height (H)", "Edit27", "15",
+                "Enter the conductor's distance above its reference plane.", "Edit64", "mils", "mm",
+                12})
+        .to(Label40, Edit27, Edit64);
+    form.input({"Label58", "Conductor Height (H2)", "Edit32", "5",
+                "Enter the conductor's distance below its reference plane.", "Edit65", "mils", "mm",
+                13})
+        .to(Label58, Edit32, Edit65);
+    form.input({"Label240", "Target Zdiff", "Edit151", "100",
+                "Enter the target differential impedance.", "Edit152", "Ohms"})
+        .to(Label240, Edit151, Edit152);
     for (Edit *length : {Edit21, Edit26, Edit27, Edit32})
         length->setMaxLength(8);
 
@@ -114,28 +103,18 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
                      [this] { guardEvent([this] { TrackBar1Change(); }); });
     form.addSpacing();
 
-    row = form.result({"Label43", "Zo", "Edit28"});
-    Label43 = row.caption;
-    Edit28 = row.box;
-    row = form.result({"Label44", "Zdifferential", "Edit29"});
-    Label44 = row.caption;
-    Edit29 = row.box;
-    row = form.result({"", "", "Edit30", {}, "+ Tolerance of Zdiff."});
-    Edit30 = row.box;
+    form.result({"Label43", "Zo", "Edit28"}).to(Label43, Edit28);
+    form.result({"Label44", "Zdifferential", "Edit29"}).to(Label44, Edit29);
+    Edit30 = form.result({"", "", "Edit30", {}, "+ Tolerance of Zdiff."}).box;
     Shape1 = new IndicatorShape(
         GroupBox8, "Shape1",
         "Indicates if the Zdifferential value is within tolerance of the target Zdiff.");
     form.grid()->addWidget(Shape1, form.nextRow() - 1, 3, Qt::AlignLeft);
-    row = form.result({"", "", "Edit31", {}, "- Tolerance of Zdiff."});
-    Edit31 = row.box;
+    Edit31 = form.result({"", "", "Edit31", {}, "- Tolerance of Zdiff."}).box;
     form.addSpacing();
 
-    LabelRow ratio = form.resultLabel({"Label47", "W/H = ", "Label49"});
-    Label47 = ratio.caption;
-    Label49 = ratio.value;
-    ratio = form.resultLabel({"Label48", "S/H = ", "Label50"});
-    Label48 = ratio.caption;
-    Label50 = ratio.value;
+    form.resultLabel({"Label47", "W/H = ", "Label49"}).to(Label47, Label49);
+    form.resultLabel({"Label48", "S/H = ", "Label50"}).to(Label48, Label50);
     Label87 = form.note("Label87", "Formula Restrictions:");
     Label88 = form.note("Label88", "0.1 < W/H < 3.0");
     Label89 = form.note("Label89", "0.1 < S/H < 3.0");

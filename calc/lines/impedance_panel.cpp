@@ -39,55 +39,34 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
 {
     GroupBox15 = new QGroupBox(" Conductor Impedance ", parent);
     GroupBox15->setObjectName("GroupBox15");
-    auto *leftColumn = new QWidget(GroupBox15);
-    auto *rightColumn = new QWidget(GroupBox15);
-    auto *columns = new QHBoxLayout(GroupBox15);
-    columns->addWidget(leftColumn, 0, Qt::AlignTop);
-    columns->addWidget(rightColumn, 1, Qt::AlignTop);
+    const auto [leftColumn, rightColumn] = twoColumns(GroupBox15);
 
     // Hidden rows take no room in a grid, so the visible inputs close up.
     Form form(
         leftColumn, [this] { context_.recalculate(); }, &units_);
-    FormRow row =
-        form.input({"Label100", "Conductor Width (W)", "Edit67", "5",
-                    "Enter the total width of the conductor.", "Edit71", "mils", "mm", 15});
-    Label100 = row.caption;
-    Edit67 = row.box;
-    Edit71 = row.unit;
-    row = form.input({"Label101", "Conductor Height (H)", "Edit68", "10",
-                      "Enter the conductor's height above its reference plane.", "Edit72", "mils",
-                      "mm", 16});
-    Label101 = row.caption;
-    Edit68 = row.box;
-    Edit72 = row.unit;
-    row = form.input({"Label104", "Conductor Height (H2)", "Edit74", "8",
-                      "Enter the conductor's distance above its reference plane.", "Edit75", "mils",
-                      "mm", 17});
-    Label104 = row.caption;
-    Edit74 = row.box;
-    Edit75 = row.unit;
-    row = form.input(
-        {"Label288", "Frequency (MHz)", "Edit226", "500", "Enter the frequency in MHz."});
-    Label288 = row.caption;
-    Edit226 = row.box;
+    form.input({"Label100", "Conductor Width (W)", "Edit67", "5",
+                "Enter the total width of the conductor.", "Edit71", "mils", "mm", 15})
+        .to(Label100, Edit67, Edit71);
+    form.input({"Label101", "Conductor Height (H)", "Edit68", "10",
+                "Enter the conductor's height above its reference plane.", "Edit72", "mils", "mm",
+                16})
+        .to(Label101, Edit68, Edit72);
+    form.input({"Label104", "Conductor Height (H2)", "Edit74", "8",
+                "Enter the conductor's distance above its reference plane.", "Edit75", "mils", "mm",
+                17})
+        .to(Label104, Edit74, Edit75);
+    form.input({"Label288", "Frequency (MHz)", "Edit226", "500", "Enter the frequency in MHz."})
+        .to(Label288, Edit226);
     form.addSpacing(14);
 
-    row =
-        form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."});
-    Label103 = row.caption;
-    Edit70 = row.box;
-    row = form.result({"Label115", "Tpd", "Edit77", {}, "Propagation delay per unit length."});
-    Label115 = row.caption;
-    Edit77 = row.box;
-    row = form.result({"Label114", "Co", "Edit76", {}, "Capacitance per unit length."});
-    Label114 = row.caption;
-    Edit76 = row.box;
-    row = form.result({"Label54", "Lo", "Edit73", {}, "Inductance per unit length."});
-    Label54 = row.caption;
-    Edit73 = row.box;
-    LabelRow value = form.resultLabel({"Label289", "Er Effective = ", "Label290"});
-    Label289 = value.caption;
-    Label290 = value.value;
+    form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."})
+        .to(Label103, Edit70);
+    form.result({"Label115", "Tpd", "Edit77", {}, "Propagation delay per unit length."})
+        .to(Label115, Edit77);
+    form.result({"Label114", "Co", "Edit76", {}, "Capacitance per unit length."})
+        .to(Label114, Edit76);
+    form.result({"Label54", "Lo", "Edit73", {}, "Inductance per unit length."}).to(Label54, Edit73);
+    form.resultLabel({"Label289", "Er Effective = ", "Label290"}).to(Label289, Label290);
     Label116 = form.note("Label116", QString());
     Label188 = form.note("Label188", "Attention!");
     Label191 = form.note("Label191", "Please use Stripline Calculator if H1 = H2");
@@ -121,15 +100,9 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     Label85 = right.note("Label85", QString());
     Label86 = right.note("Label86", QString());
     Label246 = right.note("Label246", QString());
-    value = right.resultLabel({"Label107", "(W) = ", "Label108"});
-    Label107 = value.caption;
-    Label108 = value.value;
-    value = right.resultLabel({"Label111", "(H) = ", "Label112"});
-    Label111 = value.caption;
-    Label112 = value.value;
-    value = right.resultLabel({"Label260", "Ohm = ", "Label261"});
-    Label260 = value.caption;
-    Label261 = value.value;
+    right.resultLabel({"Label107", "(W) = ", "Label108"}).to(Label107, Label108);
+    right.resultLabel({"Label111", "(H) = ", "Label112"}).to(Label111, Label112);
+    right.resultLabel({"Label260", "Ohm = ", "Label261"}).to(Label260, Label261);
     Label281 = right.note("Label281", "Note:");
     Label282 = right.note("Label282", "This calculator uses a complex formula, not the simplified");
     Label283 =
