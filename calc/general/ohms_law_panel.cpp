@@ -123,13 +123,8 @@ OhmsLawCalculator::OhmsLawCalculator(QWidget *parent, Context &context) : contex
                       "Edit249", volts.result.unit});
     Label306 = row.caption, Edit244 = row.box, Edit249 = row.unit;
     eir.bindEnter(Edit244);
-    row = eir.result({"Label309",
-                      "Wattage",
-                      "Edit250",
-                      {},
-                      "Calculated wattgae based on inputs.",
-                      "Edit251",
-                      "Watts"});
+    row = eir.result({"Label309", "Wattage", "Edit250", QString(),
+                      "Calculated wattgae based on inputs.", "Edit251", "Watts"});
     Label309 = row.caption, Edit250 = row.box, Edit251 = row.unit;
 
     TabControl3 = new TabControl(GroupBox47, "TabControl3",
@@ -169,21 +164,12 @@ void OhmsLawCalculator::buildLedBias(const Handler &enter)
     Edit239 = led.input({"", "LED Current", "Edit239", "10", "Enter the desired LED current.",
                          "Edit239Unit", "mA"})
                   .box;
-    Edit237 = led.result({"",
-                          "Resistor Value",
-                          "Edit237",
-                          {},
-                          "Calculated series resistor value based on inputs.",
-                          "Edit237Unit",
-                          "Ohms"})
-                  .box;
-    Edit299 = led.result({"",
-                          "Resistor Wattage",
-                          "Edit299",
-                          {},
-                          "Calculated resistor wattage based on inputs.",
-                          "Edit299Unit",
-                          "Watts"})
+    Edit237 =
+        led.result({"", "Resistor Value", "Edit237", QString(),
+                    "Calculated series resistor value based on inputs.", "Edit237Unit", "Ohms"})
+            .box;
+    Edit299 = led.result({"", "Resistor Wattage", "Edit299", QString(),
+                          "Calculated resistor wattage based on inputs.", "Edit299Unit", "Watts"})
                   .box;
 }
 
@@ -218,21 +204,11 @@ void OhmsLawCalculator::buildDivider(const Handler &enter)
         const QString drop = QStringLiteral("Edit%1").arg(262 + k);
         const QString wattage = QStringLiteral("Edit%1").arg(301 + k);
         dropRows[static_cast<std::size_t>(k)] =
-            divider.result({resultCaptions[k],
-                            "R" + n,
-                            drop,
-                            {},
-                            "Calculated voltage drop across R" + n + ".",
-                            drop + "Unit",
-                            "V"});
-        wattageRows[static_cast<std::size_t>(k)] =
-            divider.resultBeside({"",
-                                  "",
-                                  wattage,
-                                  {},
-                                  "Calculated resistor wattage dissipation based on inputs.",
-                                  wattage + "Unit",
-                                  "W"});
+            divider.result({resultCaptions[k], "R" + n, drop, QString(),
+                            "Calculated voltage drop across R" + n + ".", drop + "Unit", "V"});
+        wattageRows[static_cast<std::size_t>(k)] = divider.resultBeside(
+            {"", "", wattage, QString(), "Calculated resistor wattage dissipation based on inputs.",
+             wattage + "Unit", "W"});
     }
     showDividerRows();
 }
@@ -257,11 +233,13 @@ OhmsLawCalculator::Pad OhmsLawCalculator::buildPad(const QString &name, bool pi)
                    .box;
     pad.grid = form.grid();
     pad.r1Row = form.nextRow();
-    pad.high = form.result({"", texts.captions[0], names[3], {}, "R1 value based on inputs."}).box;
+    pad.high =
+        form.result({"", texts.captions[0], names[3], QString(), "R1 value based on inputs."}).box;
     pad.r2Row = form.nextRow();
-    pad.low = form.result({"", texts.captions[1], names[4], {}, "R2 value based on inputs."}).box;
+    pad.low =
+        form.result({"", texts.captions[1], names[4], QString(), "R2 value based on inputs."}).box;
     pad.middle =
-        form.result({"", texts.captions[2], names[5], {}, "R3 value based on inputs."}).box;
+        form.result({"", texts.captions[2], names[5], QString(), "R3 value based on inputs."}).box;
     return pad;
 }
 
