@@ -22,7 +22,7 @@ void TstReactanceModel::reactances_data()
     QTest::addColumn<double>("xc");
     QTest::addColumn<double>("xl");
     QTest::addColumn<double>("f0");
-    // Defaults from the description (0.16 / 6283.18 Ohms, 5032.93 Hz); the others evaluated in
+    // The worked defaults (0.16 / 6283.18 Ohms, 5032.93 Hz); the others evaluated in
     // python3 by hand with 2 pi = 6.28318.
     QTest::newRow("defaults 1 MHz, 1 uF, 1 mH")
         << 1e6 << 1e-6 << 1e-3 << 0.15915507752443828 << 6283.18 << 5032.925461578976;
