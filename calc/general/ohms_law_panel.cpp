@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QGridLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tw {
@@ -315,7 +316,8 @@ void OhmsLawCalculator::CalcOhmsLaw()
 void OhmsLawCalculator::calcEir()
 {
     const auto solveFor = static_cast<ohms_law::SolveFor>(std::max(0, RadioGroup13->itemIndex()));
-    // Negative currents and voltages are valid; only a division by nothing is refused.
+    // Negative currents and voltages are real circuit values; a resistor of 0 or less is no part
+    // to buy, and no current leaves the resistance undefined.
     if (solveFor == ohms_law::SolveFor::Amps) {
         const EntryLimit rows[] = {{Edit246, Refuse::AtOrBelow, 0.0,
                                     "Resistance must be greater than 0 Ohms, using 1 Ohm", "1"}};
