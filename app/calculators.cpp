@@ -3,7 +3,9 @@
 #include "app/calculator_table.h"
 #include "calc/current/conductor_panel.h"
 #include "calc/current/via_panel.h"
+#include "calc/general/ohms_law_panel.h"
 #include "calc/general/ppm_panel.h"
+#include "calc/general/reactance_panel.h"
 #include "calc/lines/differential_pair_panel.h"
 #include "calc/lines/impedance_panel.h"
 
@@ -22,6 +24,10 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<ImpedanceCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
+    case 18:
+        return std::make_unique<OhmsLawCalculator>(parent, context);
+    case 19:
+        return std::make_unique<ReactanceCalculator>(parent, context);
     default: {
         const CalculatorRow &row = calculatorTable().at(static_cast<std::size_t>(index));
         return std::make_unique<EmptyCalculator>(parent, row.groupBox, row.groupCaption);

@@ -17,6 +17,8 @@ bool refuses(Refuse refuse, double value, double bound)
         return value >= bound;
     case Refuse::AtOrBelow:
         return value <= bound;
+    case Refuse::Equal:
+        return value == bound;
     }
     return false;
 }

@@ -19,6 +19,7 @@ enum class Refuse {
     Below,     // value < bound
     AtOrAbove, // value >= bound
     AtOrBelow, // value <= bound
+    Equal,     // value == bound
 };
 
 struct EntryLimit {

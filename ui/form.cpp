@@ -97,6 +97,23 @@ FormRow Form::result(const RowSpec &spec)
     return addRow(spec, box);
 }
 
+FormRow Form::resultBeside(const RowSpec &spec)
+{
+    FormRow row;
+    const int onRow = std::max(0, row_ - 1);
+    row.box = makeReadOnly(section_, spec.box, spec.text, spec.hint);
+    row.box->setMinimumWidth(resultBoxWidth(row.box));
+    grid_->addWidget(row.box, onRow, 3);
+    if (!spec.unitName.isEmpty()) {
+        row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
+        grid_->addWidget(row.unit, onRow, 4);
+    }
+    // The spare width moves right of the second column of boxes.
+    grid_->setColumnStretch(3, 0);
+    grid_->setColumnStretch(5, 1);
+    return row;
+}
+
 LabelRow Form::resultLabel(const RowSpec &spec)
 {
     LabelRow row;

@@ -84,6 +84,9 @@ public:
     FormRow input(const RowSpec &spec);
     // A read-only result box.
     FormRow result(const RowSpec &spec);
+    // A second read-only result with its unit box on the row just added, right of its unit box;
+    // spec.label and spec.caption are not used.
+    FormRow resultBeside(const RowSpec &spec);
     // A result shown as a label; spec.box names the value label.
     LabelRow resultLabel(const RowSpec &spec);
     // Caption and any control (drop-down, spin box, check box ...) in the box column.
