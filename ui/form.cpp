@@ -99,7 +99,7 @@ LabelRow Form::resultLabel(const RowSpec &spec)
 }
 
 QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *widget,
-                    Edit *unit)
+                    Edit *unit, int columns)
 {
     QLabel *label = nullptr;
     if (!caption.isEmpty() || !labelName.isEmpty()) {
@@ -107,7 +107,7 @@ QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *w
         label->setBuddy(widget);
         grid_->addWidget(label, row_, 0);
     }
-    grid_->addWidget(widget, row_, 1);
+    grid_->addWidget(widget, row_, 1, 1, columns);
     if (unit)
         grid_->addWidget(unit, row_, 2);
     ++row_;

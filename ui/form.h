@@ -61,9 +61,10 @@ public:
     FormRow result(const RowSpec &spec);
     // A result shown as a label; spec.box names the value label.
     LabelRow resultLabel(const RowSpec &spec);
-    // Caption and any control (drop-down, spin box, check box ...) in the box column.
+    // Caption and any control (drop-down, spin box, check box ...) in the box column; a control
+    // with columns = 2 takes the unit column too.
     QLabel *field(const QString &labelName, const QString &caption, QWidget *widget,
-                  Edit *unit = nullptr);
+                  Edit *unit = nullptr, int columns = 1);
     // A unit box that is no row of its own (beside a control of a field, say).
     Edit *unitBox(const QString &name, const QString &unit, const QString &metricUnit = {});
     // A named group box across the form, with a form of its own inside.
