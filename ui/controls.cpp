@@ -351,8 +351,8 @@ void UpDown::step(int direction)
 
 TrackBar::TrackBar(QWidget *parent, const QString &barName, const QString &boxName,
                    const QStringList &texts, int position, const QString &hint)
-    : QWidget(parent), slider_(new QSlider(Qt::Horizontal, this)),
-      box_(makeReadOnly(this, boxName)), texts_(texts)
+    : QObject(parent), slider_(new QSlider(Qt::Horizontal, parent)),
+      box_(makeReadOnly(parent, boxName)), texts_(texts)
 {
     slider_->setObjectName(barName);
     slider_->setRange(0, std::max(0, static_cast<int>(texts_.size()) - 1));
@@ -368,22 +368,12 @@ TrackBar::TrackBar(QWidget *parent, const QString &barName, const QString &boxNa
         widest = std::max(widest, box_->fontMetrics().horizontalAdvance(text));
     const int chrome = 2 * box_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box_);
     box_->setFixedWidth(widest + chrome + 12);
-
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(slider_, 1);
-    row->addWidget(box_);
     connect(slider_, &QSlider::valueChanged, this, [this] { guardEvent([this] { moved(); }); });
 }
 
 int TrackBar::position() const
 {
     return slider_->value();
-}
-
-void TrackBar::setPosition(int position)
-{
-    slider_->setValue(position);
 }
 
 void TrackBar::moved()

@@ -177,9 +177,10 @@ private:
     QToolButton *down_;
 };
 
-// A track bar and the read-only box beside it that shows the text of its position. A move, by
-// the user or by program, writes the text and then fires onChange.
-class TrackBar : public QWidget {
+// A track bar and the read-only box that shows the text of its position; both are children of
+// parent, laid out by the caller. A move, by the user or by program, writes the text and then
+// fires onChange.
+class TrackBar : public QObject {
     Q_OBJECT
 public:
     TrackBar(QWidget *parent, const QString &barName, const QString &boxName,
@@ -187,7 +188,6 @@ public:
     QSlider *slider() const { return slider_; }
     Edit *box() const { return box_; }
     int position() const;
-    void setPosition(int position);
 
     Handler onChange;
 

@@ -33,6 +33,11 @@ int resultBoxWidth(const QWidget *widget)
     return textWidth(widget, QStringLiteral("-12345.6789 Sq.mils"));
 }
 
+int boxWidth(const QWidget *widget, const QString &text)
+{
+    return textWidth(widget, text);
+}
+
 int unitBoxWidth(const QWidget *widget, const QString &text)
 {
     return std::max(textWidth(widget, QStringLiteral("mils")), textWidth(widget, text));
@@ -99,7 +104,7 @@ LabelRow Form::resultLabel(const RowSpec &spec)
 }
 
 QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *widget,
-                    Edit *unit, int columns)
+                    Edit *unit)
 {
     QLabel *label = nullptr;
     if (!caption.isEmpty() || !labelName.isEmpty()) {
@@ -107,7 +112,7 @@ QLabel *Form::field(const QString &labelName, const QString &caption, QWidget *w
         label->setBuddy(widget);
         grid_->addWidget(label, row_, 0);
     }
-    grid_->addWidget(widget, row_, 1, 1, columns);
+    grid_->addWidget(widget, row_, 1);
     if (unit)
         grid_->addWidget(unit, row_, 2);
     ++row_;

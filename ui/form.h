@@ -16,6 +16,8 @@ namespace tw {
 int inputBoxWidth(const QWidget *widget);  // ten digits
 int resultBoxWidth(const QWidget *widget); // a result with its unit ("-12345.6789 Sq.mils")
 int unitBoxWidth(const QWidget *widget, const QString &text);
+// A box that holds the given text.
+int boxWidth(const QWidget *widget, const QString &text);
 
 // What a row is made of. Names are object names; a row without unitName has no unit box.
 struct RowSpec {
@@ -61,10 +63,9 @@ public:
     FormRow result(const RowSpec &spec);
     // A result shown as a label; spec.box names the value label.
     LabelRow resultLabel(const RowSpec &spec);
-    // Caption and any control (drop-down, spin box, check box ...) in the box column; a control
-    // with columns = 2 takes the unit column too.
+    // Caption and any control (drop-down, spin box, check box ...) in the box column.
     QLabel *field(const QString &labelName, const QString &caption, QWidget *widget,
-                  Edit *unit = nullptr, int columns = 1);
+                  Edit *unit = nullptr);
     // A unit box that is no row of its own (beside a control of a field, say).
     Edit *unitBox(const QString &name, const QString &unit, const QString &metricUnit = {});
     // A named group box across the form, with a form of its own inside.

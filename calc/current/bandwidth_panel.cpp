@@ -65,14 +65,13 @@ BandwidthCalculator::BandwidthCalculator(QWidget *parent, Context &context) : co
     panel.addWide(methods);
     panel.addSpacing();
 
-    const FormRow entry = panel.input(
-        {"Label30", "Signal Risetime", "Edit19", "1", risetimeHint, "Edit279", "ns"});
+    const FormRow entry =
+        panel.input({"Label30", "Signal Risetime", "Edit19", "1", risetimeHint, "Edit279", "ns"});
     Label30 = entry.caption;
     Edit19 = entry.box;
     Edit19->setMaxLength(12);
     Edit279 = entry.unit;
-    Edit279->setMinimumWidth(unitBoxWidth(Edit279, "KHz"));
-    Edit279->setFixedWidth(Edit279->minimumWidth());
+    Edit279->setFixedWidth(unitBoxWidth(Edit279, "KHz"));
 
     Edit43 = panel.result({"", "Propagation Speed (C/Sqrt(Er))", "Edit43"}).box;
     Label124 = new LinkLabel(GroupBox6, "Label124", "Speed of Light", context_.desktop,
@@ -83,25 +82,29 @@ BandwidthCalculator::BandwidthCalculator(QWidget *parent, Context &context) : co
     GroupBox41 = panel.section("GroupBox41", " IPC-2251 Method ");
     Form ipc = panel.nested(GroupBox41);
     Edit22 = ipc.result({"", "Bandwidth", "Edit22"}).box;
-    SrDivisor = new TrackBar(GroupBox41, "TrackBar2", "Edit44", divisorTexts(riseDistanceDivisors),
-                             riseDistanceDefault,
-                             "Amount to divide Sr (Rise Distance) by for maximum conductor length.");
+    SrDivisor = new TrackBar(
+        GroupBox41, "TrackBar2", "Edit44", divisorTexts(riseDistanceDivisors), riseDistanceDefault,
+        "Amount to divide Sr (Rise Distance) by for maximum conductor length.");
     TrackBar2 = SrDivisor->slider();
     Edit44 = SrDivisor->box();
-    ipc.field("", "", SrDivisor, nullptr, 2);
+    ipc.field("", "", TrackBar2, Edit44);
     Edit24 = ipc.result({"", "Maximum Conductor Length", "Edit24"}).box;
 
     GroupBox42 = panel.section("GroupBox42", " Frequency Domain Method ");
     Form domain = panel.nested(GroupBox42);
     Edit23 = domain.result({"", "Full Wavelength (In Air)", "Edit23"}).box;
-    WavelengthDivisor = new TrackBar(GroupBox42, "TrackBar3", "Edit47",
-                                     divisorTexts(wavelengthDivisors), wavelengthDefault,
-                                     "Amount to divide Lambda by for maximum conductor length.");
+    WavelengthDivisor =
+        new TrackBar(GroupBox42, "TrackBar3", "Edit47", divisorTexts(wavelengthDivisors),
+                     wavelengthDefault, "Amount to divide Lambda by for maximum conductor length.");
     TrackBar3 = WavelengthDivisor->slider();
     Edit47 = WavelengthDivisor->box();
-    domain.field("", "", WavelengthDivisor, nullptr, 2);
+    domain.field("", "", TrackBar3, Edit47);
     Edit45 = domain.result({"", "Maximum Conductor Length", "Edit45"}).box;
     panel.addStretch();
+
+    // Low frequencies give long wavelengths; the boxes hold the one of 100 Hz.
+    for (Edit *box : {Edit22, Edit23, Edit24, Edit43, Edit45})
+        box->setMinimumWidth(boxWidth(box, "118028526.77165 Inches"));
 
     RadioGroup12->onClick = [this] { RadioGroup12Click(); };
     RadioGroup20->onClick = [this] { RadioGroup20Click(); };
@@ -142,8 +145,8 @@ void BandwidthCalculator::RadioGroup20Click()
 
 void BandwidthCalculator::CalcBandwidth()
 {
-    const double srFactor = factorAt(riseDistanceDivisors, TrackBar2->value());
-    const double lambdaFactor = factorAt(wavelengthDivisors, TrackBar3->value());
+    const double srFactor = factorAt(riseDistanceDivisors, SrDivisor->position());
+    const double lambdaFactor = factorAt(wavelengthDivisors, WavelengthDivisor->position());
 
     // A risetime or frequency of zero or less has no bandwidth and no length: it is refused and
     // replaced by the input method's default.
@@ -180,8 +183,8 @@ void BandwidthCalculator::CalcBandwidth()
     showResult(Edit22, "%.5f MHz", bw);
     const double lambda = wavelength(bw, unit);
     showResult(Edit23, lengthFormat, lambda);
-    const Circuit circuit = context_.options->RadioGroup3->itemIndex() == 1 ? Circuit::Stripline
-                                                                             : Circuit::Microstrip;
+    const Circuit circuit =
+        context_.options->RadioGroup3->itemIndex() == 1 ? Circuit::Stripline : Circuit::Microstrip;
     const double sr = riseDistance(entry, dielectric, circuit);
     showResult(Edit24, lengthFormat, riseDistanceLength(sr, srFactor, unit));
     showResult(Edit43, "%.3f m/s", propagationSpeed(dielectric));

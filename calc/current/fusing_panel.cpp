@@ -15,7 +15,8 @@ FusingCalculator::FusingCalculator(QWidget *parent, Context &context) : context_
 {
     GroupBox33 = new QGroupBox(" Fusing Current ", parent);
     GroupBox33->setObjectName("GroupBox33");
-    Form panel(GroupBox33, [this] { context_.recalculate(); }, &units_);
+    Form panel(
+        GroupBox33, [this] { context_.recalculate(); }, &units_);
 
     FormRow row = panel.input({"Label241", "Conductor Width", "Edit140", "10",
                                "Enter the width of the conductor.", "Edit155", "mils", "mm", 21});
@@ -28,11 +29,17 @@ FusingCalculator::FusingCalculator(QWidget *parent, Context &context) : context_
     Label242 = row.caption;
     Edit153 = row.box;
     Edit156 = row.unit;
-    row = panel.result({"Label245", "Conductor Cross Section", "Edit159", {},
+    row = panel.result({"Label245",
+                        "Conductor Cross Section",
+                        "Edit159",
+                        {},
                         "Approximated conductor cross section."});
     Label245 = row.caption;
     Edit159 = row.box;
-    row = panel.result({"Label244", "Conductor Current", "Edit160", {},
+    row = panel.result({"Label244",
+                        "Conductor Current",
+                        "Edit160",
+                        {},
                         "Approximated current that will cause the conductor to fuse over the give "
                         "period of time."});
     Label244 = row.caption;

@@ -40,7 +40,10 @@ ThermalCalculator::ThermalCalculator(QWidget *parent, Context &context) : contex
                       "Enter the power being dissipated by the device.", "Edit125", "Watts"});
     Edit124 = row.box;
     Edit125 = row.unit;
-    Edit123 = sink.result({"", "Heat Sink Junction Temp", "Edit123", {},
+    Edit123 = sink.result({"",
+                           "Heat Sink Junction Temp",
+                           "Edit123",
+                           {},
                            "Heatsink junction temperature per the given inputs."})
                   .box;
     sink.addSpacing(8);
@@ -66,7 +69,8 @@ void ThermalCalculator::CalcThermal()
 
     const double sinkResistance = context_.parse(Edit121->text());
     const double sinkPower = context_.parse(Edit124->text());
-    showResult(Edit123, "%.3f °C", thermal::junctionTemperature(sinkResistance, sinkPower, ambient));
+    showResult(Edit123, "%.3f °C",
+               thermal::junctionTemperature(sinkResistance, sinkPower, ambient));
 }
 
 } // namespace tw

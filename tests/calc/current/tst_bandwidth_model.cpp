@@ -13,9 +13,9 @@ QString fixed5(double value)
 
 } // namespace
 
-// Expected texts are the results to the last decimal the calculator shows. Sources: the worked
-// values of the calculator's description ("worked"), or the same relations evaluated by hand in
-// python3 with c = 299792458 m/s ("python3").
+// Expected texts are the results to the last decimal the calculator shows. Sources: the
+// calculator's worked examples ("worked"), or the same relations evaluated by hand in python3
+// with c = 299792458 m/s ("python3").
 class TstBandwidthModel : public QObject {
     Q_OBJECT
 
@@ -32,6 +32,7 @@ private slots:
     void propagationSpeed();
 };
 
+// clang-format off
 void TstBandwidthModel::risetime_data()
 {
     QTest::addColumn<double>("risetime");
@@ -60,6 +61,7 @@ void TstBandwidthModel::risetime_data()
     QTest::newRow("python3: 2.5 ns stripline, cm") << 2.5 << 4.6 << 1 << true << "140.00000"
                                                    << "214.13747" << "8.73618" << "30.59104";
 }
+// clang-format on
 
 void TstBandwidthModel::risetime()
 {
@@ -77,6 +79,7 @@ void TstBandwidthModel::risetime()
     QTEST(fixed5(wavelengthLength(lambda, 0.142857)), "domainLength");
 }
 
+// clang-format off
 void TstBandwidthModel::riseDistanceDivisors_data()
 {
     QTest::addColumn<int>("position");
@@ -92,6 +95,7 @@ void TstBandwidthModel::riseDistanceDivisors_data()
     QTest::newRow("5") << 5 << "0.45Sr" << "3.14338" << "6.29005";
     QTest::newRow("6") << 6 << "0.5Sr" << "3.49264" << "6.98895";
 }
+// clang-format on
 
 void TstBandwidthModel::riseDistanceDivisors()
 {
@@ -106,6 +110,7 @@ void TstBandwidthModel::riseDistanceDivisors()
           "striplineCm");
 }
 
+// clang-format off
 void TstBandwidthModel::frequency_data()
 {
     QTest::addColumn<double>("value");
@@ -121,6 +126,7 @@ void TstBandwidthModel::frequency_data()
     QTest::newRow("python3: 100000 KHz is 100 MHz") << 100000.0 << 1 << false << "118.02853"
                                                     << "16.86120";
 }
+// clang-format on
 
 void TstBandwidthModel::frequency()
 {
@@ -133,6 +139,7 @@ void TstBandwidthModel::frequency()
     QTEST(fixed5(wavelengthLength(lambda, 0.142857)), "domainLength");
 }
 
+// clang-format off
 void TstBandwidthModel::wavelengthDivisors_data()
 {
     QTest::addColumn<int>("position");
@@ -144,6 +151,7 @@ void TstBandwidthModel::wavelengthDivisors_data()
     QTest::newRow("2") << 2 << "1/10" << "3.37224";
     QTest::newRow("3 (worked)") << 3 << "1/20" << "1.68612";
 }
+// clang-format on
 
 void TstBandwidthModel::wavelengthDivisors()
 {
@@ -153,6 +161,7 @@ void TstBandwidthModel::wavelengthDivisors()
     QTEST(fixed5(wavelengthLength(wavelength(350.0, LengthUnit::Inches), d.factor)), "length");
 }
 
+// clang-format off
 void TstBandwidthModel::propagationSpeed_data()
 {
     QTest::addColumn<double>("er");
@@ -161,6 +170,7 @@ void TstBandwidthModel::propagationSpeed_data()
     QTest::newRow("python3: air") << 1.0 << "299792458.000";
     QTest::newRow("python3: Er 10.2") << 10.2 << "93868659.742";
 }
+// clang-format on
 
 void TstBandwidthModel::propagationSpeed()
 {

@@ -4,7 +4,7 @@
 
 using namespace tw::thermal;
 
-// Worked values of the calculator's description and sums done by hand.
+// The calculator's worked examples and sums done by hand.
 class TstThermalModel : public QObject {
     Q_OBJECT
 
@@ -13,6 +13,7 @@ private slots:
     void junction();
 };
 
+// clang-format off
 void TstThermalModel::junction_data()
 {
     QTest::addColumn<double>("resistance");
@@ -26,6 +27,7 @@ void TstThermalModel::junction_data()
     QTest::newRow("by hand: cold ambient, fractions") << 1.25 << 0.3 << -80.0 << "-79.625";
     QTest::newRow("by hand: no power is ambient") << 40.0 << 0.0 << 200.0 << "200.000";
 }
+// clang-format on
 
 void TstThermalModel::junction()
 {
