@@ -47,6 +47,7 @@ private slots:
     void defaults_data();
     void defaults();
     void stripline();
+    void materialChange();
     void inputMethod();
     void frequencyUnits_data();
     void frequencyUnits();
@@ -132,6 +133,20 @@ void BandwidthCalculatorTest::stripline()
                                       "139778954.280 m/s", "4.81749 Inches"}));
     f.clickRadio("RadioGroup3", 0);
     QCOMPARE(f.text("Edit24"), "1.74632 Inches");
+}
+
+void BandwidthCalculatorTest::materialChange()
+{
+    WindowFixture f;
+    startBandwidth(f);
+    ComboBox *material = f.window().options()->ComboBox1;
+    const int air = material->findText("Air");
+    material->setCurrentIndex(air);
+    emit material->activated(air);
+    QCOMPARE(f.text("Edit7"), "1");
+    QCOMPARE(f.text("Edit43"), "299792458.000 m/s");
+    QCOMPARE(f.text("Edit24"), "2.75756 Inches");
+    QCOMPARE(f.messages.take(), QStringList());
 }
 
 void BandwidthCalculatorTest::inputMethod()
