@@ -1,7 +1,10 @@
 #include "ui/calculator.h"
 
 #include "app/calculator_table.h"
+#include "calc/current/bandwidth_panel.h"
 #include "calc/current/conductor_panel.h"
+#include "calc/current/fusing_panel.h"
+#include "calc/current/thermal_panel.h"
 #include "calc/current/via_panel.h"
 #include "calc/general/ohms_law_panel.h"
 #include "calc/general/ppm_panel.h"
@@ -18,10 +21,16 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<ViaCalculator>(parent, context);
     case 1:
         return std::make_unique<ConductorCalculator>(parent, context);
+    case 2:
+        return std::make_unique<BandwidthCalculator>(parent, context);
     case 3:
         return std::make_unique<DifferentialPairCalculator>(parent, context);
     case 7:
         return std::make_unique<ImpedanceCalculator>(parent, context);
+    case 11:
+        return std::make_unique<ThermalCalculator>(parent, context);
+    case 12:
+        return std::make_unique<FusingCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
     case 18:

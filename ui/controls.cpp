@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -95,6 +97,8 @@ void silenceControls(QWidget *root)
     for (ClickLabel *l : root->findChildren<ClickLabel *>())
         l->onClick = nullptr;
     for (TabControl *t : root->findChildren<TabControl *>())
+        t->onChange = nullptr;
+    for (TrackBar *t : root->findChildren<TrackBar *>())
         t->onChange = nullptr;
 }
 
@@ -343,6 +347,40 @@ void UpDown::step(int direction)
         if (onClick)
             onClick();
     });
+}
+
+TrackBar::TrackBar(QWidget *parent, const QString &barName, const QString &boxName,
+                   const QStringList &texts, int position, const QString &hint)
+    : QObject(parent), slider_(new QSlider(Qt::Horizontal, parent)),
+      box_(makeReadOnly(parent, boxName)), texts_(texts)
+{
+    slider_->setObjectName(barName);
+    slider_->setRange(0, std::max(0, static_cast<int>(texts_.size()) - 1));
+    slider_->setPageStep(1);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setTickInterval(1);
+    slider_->setValue(position);
+    setHint(slider_, hint);
+    box_->setText(texts_.value(slider_->value()));
+    box_->setFocusPolicy(Qt::NoFocus);
+    int widest = 0;
+    for (const QString &text : texts_)
+        widest = std::max(widest, box_->fontMetrics().horizontalAdvance(text));
+    const int chrome = 2 * box_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box_);
+    box_->setFixedWidth(widest + chrome + 12);
+    connect(slider_, &QSlider::valueChanged, this, [this] { guardEvent([this] { moved(); }); });
+}
+
+int TrackBar::position() const
+{
+    return slider_->value();
+}
+
+void TrackBar::moved()
+{
+    box_->setText(texts_.value(slider_->value()));
+    if (onChange)
+        onChange();
 }
 
 void setBarPosition(QProgressBar *bar, int position)

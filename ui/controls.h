@@ -18,6 +18,7 @@
 
 class QButtonGroup;
 class QGridLayout;
+class QSlider;
 class QToolButton;
 
 namespace tw {
@@ -174,6 +175,28 @@ private:
     int position_;
     QToolButton *up_;
     QToolButton *down_;
+};
+
+// A track bar and the read-only box that shows the text of its position; both are children of
+// parent, laid out by the caller. A move, by the user or by program, writes the text and then
+// fires onChange.
+class TrackBar : public QObject {
+    Q_OBJECT
+public:
+    TrackBar(QWidget *parent, const QString &barName, const QString &boxName,
+             const QStringList &texts, int position, const QString &hint);
+    QSlider *slider() const { return slider_; }
+    Edit *box() const { return box_; }
+    int position() const;
+
+    Handler onChange;
+
+private:
+    void moved();
+
+    QSlider *slider_;
+    Edit *box_;
+    QStringList texts_;
 };
 
 // Sets a bar's position, limited to its range as the bar itself would.

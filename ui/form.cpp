@@ -34,6 +34,11 @@ int resultBoxWidth(const QWidget *widget)
     return textWidth(widget, QStringLiteral("-1234.5678 Sq.mils"));
 }
 
+int boxWidth(const QWidget *widget, const QString &text)
+{
+    return textWidth(widget, text);
+}
+
 int unitBoxWidth(const QWidget *widget, const QString &text)
 {
     return std::max(textWidth(widget, QStringLiteral("mils")), textWidth(widget, text));

@@ -16,6 +16,8 @@ namespace tw {
 int inputBoxWidth(const QWidget *widget);  // ten digits
 int resultBoxWidth(const QWidget *widget); // a result with its unit ("-1234.5678 Sq.mils")
 int unitBoxWidth(const QWidget *widget, const QString &text);
+// A box that holds the given text.
+int boxWidth(const QWidget *widget, const QString &text);
 
 // What a row is made of. Names are object names; a row without unitName has no unit box.
 struct RowSpec {
