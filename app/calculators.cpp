@@ -4,7 +4,10 @@
 #include "calc/current/conductor_panel.h"
 #include "calc/current/via_panel.h"
 #include "calc/general/ppm_panel.h"
+#include "calc/general/wavelength_panel.h"
+#include "calc/lines/crosstalk_panel.h"
 #include "calc/lines/differential_pair_panel.h"
+#include "calc/lines/er_effective_panel.h"
 #include "calc/lines/impedance_panel.h"
 
 namespace tw {
@@ -22,6 +25,12 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<ImpedanceCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
+    case 15:
+        return std::make_unique<CrosstalkCalculator>(parent, context);
+    case 16:
+        return std::make_unique<WavelengthCalculator>(parent, context);
+    case 17:
+        return std::make_unique<ErEffectiveCalculator>(parent, context);
     default: {
         const CalculatorRow &row = calculatorTable().at(static_cast<std::size_t>(index));
         return std::make_unique<EmptyCalculator>(parent, row.groupBox, row.groupCaption);
