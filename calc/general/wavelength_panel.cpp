@@ -81,7 +81,7 @@ WavelengthCalculator::WavelengthCalculator(QWidget *parent, Context &context)
     setHint(TrackBar4, "Amount to divide by for wavelength.");
     Label221 = form.field("Label221", "Wavelength Divide", TrackBar4);
     Label222 = makeLabel(GroupBox22, "Label222", fractionCaptions[0]);
-    form.addWide(Label222);
+    form.field({}, {}, Label222);
     QObject::connect(TrackBar4, &QSlider::valueChanged, TrackBar4,
                      [this] { guardEvent([this] { TrackBar4Change(); }); });
     form.addSpacing();

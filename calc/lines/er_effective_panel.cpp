@@ -19,6 +19,7 @@ namespace tw {
 namespace {
 
 constexpr int WavelengthIndex = 16;
+constexpr int ErEffectiveIndex = 17;
 constexpr double MillimetresPerMil = 0.001 * 25.4;
 
 const char *const widthMessage = "Minimum conductor width can't be less than or equal to 0";
@@ -92,13 +93,31 @@ ErEffectiveCalculator::ErEffectiveCalculator(QWidget *parent, Context &context)
     form.addStretch();
 }
 
+// The shell shows the copper boxes typed by hand for the calculators of the first thirteen tabs
+// only. This result depends on both boxes, so while copper is typed by hand they are shown and
+// open here as there: on the switch to this calculator, and when the option is switched on or
+// applied at start-up while it is shown.
+bool ErEffectiveCalculator::manualCopperOn() const
+{
+    return context_.programOptions && context_.programOptions->manualCopperWeight();
+}
+
 void ErEffectiveCalculator::configureTrailing()
 {
-    // Copper typed by hand: this result depends on both boxes, so both are shown and open.
-    if (context_.programOptions && context_.programOptions->manualCopperWeight()) {
-        context_.options->showManualCopper(true);
-        context_.options->setManualCopperEnabled(true, true);
-    }
+    if (!manualCopperOn())
+        return;
+    context_.options->showManualCopper(true);
+    context_.options->setManualCopperEnabled(true, true);
+}
+
+void ErEffectiveCalculator::prepareRecalculation()
+{
+    if (!context_.activeCalculator || context_.activeCalculator() != ErEffectiveIndex ||
+        !manualCopperOn() || context_.options->manualCopperShown())
+        return;
+    configureTrailing();
+    context_.options->presetManualCopper(context_.metric() ? UnitSystem::Metric
+                                                           : UnitSystem::Imperial);
 }
 
 void ErEffectiveCalculator::CalcErEffective()

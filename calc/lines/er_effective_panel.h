@@ -19,6 +19,7 @@ public:
     QGroupBox *groupBox() const override { return GroupBox43; }
     void compute() override { CalcErEffective(); }
     void configureTrailing() override;
+    void prepareRecalculation() override;
     void declareUnits(UnitSwitch &units) override { units_.declareTo(units); }
 
     void CalcErEffective();
@@ -46,6 +47,8 @@ public:
     QLabel *Label265;
 
 private:
+    bool manualCopperOn() const;
+
     Context &context_;
     UnitEntries units_;
 };
