@@ -6,7 +6,7 @@ namespace tw::wavelength {
 
 namespace {
 
-constexpr double kSpeedOfLight = 299792458.0;          // m/s
+constexpr double kSpeedOfLight = 299792458.0; // m/s
 constexpr double kInchesPerCentimetre = 0.39370078740157477;
 
 // Metres per second over megahertz gives micrometres; 1e-4 turns them into centimetres.

@@ -18,8 +18,8 @@ double frequencyMHz(double value, SignalUnit unit);
 
 // Fractions of a wavelength, by track-bar position. 1/15 is the rounded 0.06666 on purpose:
 // the results must match those designers have been comparing against.
-inline constexpr std::array<double, 9> kFractions{1.0,   0.75, 0.625,   0.5,   0.25,
-                                                  0.1,   0.06666, 0.0625, 0.05};
+inline constexpr std::array<double, 9> kFractions{1.0, 0.75,    0.625,  0.5, 0.25,
+                                                  0.1, 0.06666, 0.0625, 0.05};
 
 // Wavelength in centimetres, times the fraction.
 double wavelengthCm(double frequencyMHz, double erEffective, double fraction);

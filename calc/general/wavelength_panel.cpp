@@ -23,17 +23,16 @@ constexpr int PeriodMethod = 0;
 constexpr int FrequencyMethod = 1;
 
 const std::array<const char *, wavelength::kFractions.size()> fractionCaptions{
-    "Full Wave Length", "3/4 Wave Length",  "5/8 Wave Length",  "1/2 Wave Length",
-    "1/4 Wave Length",  "1/10 Wave Length", "1/15 Wave Length", "1/16 Wave Length",
-    "1/20 Wave Length"};
+    "Full Wave Length", "3/4 Wave Length",  "5/8 Wave Length",
+    "1/2 Wave Length",  "1/4 Wave Length",  "1/10 Wave Length",
+    "1/15 Wave Length", "1/16 Wave Length", "1/20 Wave Length"};
 
 const QStringList periodUnits{"ns", "ps"};
 const QStringList frequencyUnits{"MHz", "KHz", "Hz"};
 
 } // namespace
 
-WavelengthCalculator::WavelengthCalculator(QWidget *parent, Context &context)
-    : context_(context)
+WavelengthCalculator::WavelengthCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox22 = new QGroupBox(" Wavelength Calculator ", parent);
     GroupBox22->setObjectName("GroupBox22");
@@ -56,17 +55,17 @@ WavelengthCalculator::WavelengthCalculator(QWidget *parent, Context &context)
     form.addWide(selections);
     form.addSpacing();
 
-    FormRow signal = form.input({"Label220", "Period", "Edit103", "10", "Enter the signal period.",
-                                 "Edit280", "ns"});
+    FormRow signal = form.input(
+        {"Label220", "Period", "Edit103", "10", "Enter the signal period.", "Edit280", "ns"});
     Label220 = signal.caption;
     Edit103 = signal.box;
     Edit280 = signal.unit;
     Edit280->setMinimumWidth(unitBoxWidth(Edit280, "MHz"));
     Edit280->setFixedWidth(Edit280->minimumWidth());
-    FormRow er = form.input(
-        {"Label117", "Er Eff", "Edit150", "4",
-         "Enter effective dielectric constant; this may not always be the Er of the PCB "
-         "substrate."});
+    FormRow er =
+        form.input({"Label117", "Er Eff", "Edit150", "4",
+                    "Enter effective dielectric constant; this may not always be the Er of the PCB "
+                    "substrate."});
     Label117 = er.caption;
     Edit150 = er.box;
     Label163 = form.note("Label163", "Enter an Er Eff of 1 for wavelength in air.");
@@ -86,8 +85,11 @@ WavelengthCalculator::WavelengthCalculator(QWidget *parent, Context &context)
                      [this] { guardEvent([this] { TrackBar4Change(); }); });
     form.addSpacing();
 
-    FormRow result = form.result(
-        {"Edit104Caption", "Wavelength", "Edit104", {}, "Wavelength for given frequency in substrate."});
+    FormRow result = form.result({"Edit104Caption",
+                                  "Wavelength",
+                                  "Edit104",
+                                  {},
+                                  "Wavelength for given frequency in substrate."});
     Edit104Caption = result.caption;
     Edit104 = result.box;
 

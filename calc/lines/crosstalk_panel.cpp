@@ -40,7 +40,8 @@ CrosstalkCalculator::CrosstalkCalculator(QWidget *parent, Context &context) : co
 {
     GroupBox39 = new QGroupBox(" Crosstalk Calculator ", parent);
     GroupBox39->setObjectName("GroupBox39");
-    Form form(GroupBox39, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        GroupBox39, [this] { context_.recalculate(); }, &units_);
 
     auto input = [&form](QLabel *&label, Edit *&box, Edit *&unit, const RowSpec &spec) {
         const FormRow row = form.input(spec);
@@ -56,8 +57,8 @@ CrosstalkCalculator::CrosstalkCalculator(QWidget *parent, Context &context) : co
            "V"});
     input(Label148, Edit195, Edit196,
           {"Label148", "Coupled Length", "Edit195", "250",
-           "Enter the total length of coupling between the adjacent conductors.", "Edit196",
-           "mils", "mm", 30});
+           "Enter the total length of coupling between the adjacent conductors.", "Edit196", "mils",
+           "mm", 30});
     input(Label154, Edit203, Edit204,
           {"Label154", "Conductor Spacing (S)", "Edit203", "10",
            "Enter the spacing between the conductors.", "Edit204", "mils", "mm", 34});
@@ -69,17 +70,22 @@ CrosstalkCalculator::CrosstalkCalculator(QWidget *parent, Context &context) : co
            "Enter the first conductor's distance from the plane.", "Edit200", "mils", "mm", 32});
     input(Label153, Edit201, Edit202,
           {"Label153", "Conductor Height (H2)", "Edit201", "10",
-           "Enter the second conductor's distance from the plane.", "Edit202", "mils", "mm",
-           33});
+           "Enter the second conductor's distance from the plane.", "Edit202", "mils", "mm", 33});
     form.addSpacing();
 
     const FormRow coefficient =
-        form.result({"Label155", "Crosstalk Coefficient", "Edit205", {},
+        form.result({"Label155",
+                     "Crosstalk Coefficient",
+                     "Edit205",
+                     {},
                      "Crosstalk coefficient per the given input data in dB."});
     Label155 = coefficient.caption;
     Edit205 = coefficient.box;
-    const FormRow voltage = form.result(
-        {"Label157", "Coupled Voltage", "Edit207", {}, "Coupled voltage per the given input data."});
+    const FormRow voltage = form.result({"Label157",
+                                         "Coupled Voltage",
+                                         "Edit207",
+                                         {},
+                                         "Coupled voltage per the given input data."});
     Label157 = voltage.caption;
     Edit207 = voltage.box;
     form.addSpacing();
@@ -97,8 +103,8 @@ void CrosstalkCalculator::layerSelected(int itemIndex)
     const bool stripline = itemIndex == StriplineItem;
     Image29->setVisible(!stripline);
     Image30->setVisible(stripline);
-    for (QWidget *w : std::initializer_list<QWidget *>{Edit199, Edit200, Edit201, Edit202,
-                                                        Label152, Label153})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Edit199, Edit200, Edit201, Edit202, Label152, Label153})
         w->setVisible(stripline);
     setHint(Edit197, stripline ? striplineHeightHint : microstripHeightHint);
 }
@@ -143,16 +149,15 @@ void CrosstalkCalculator::CalcCrosstalk()
         height = context_.parse(Edit197->text());
     }
 
-    const crosstalk::Geometry drawn{
-        stripline ? crosstalk::Layer::Stripline : crosstalk::Layer::Microstrip, spacing, height,
-        h1, h2};
+    const crosstalk::Geometry drawn{stripline ? crosstalk::Layer::Stripline
+                                              : crosstalk::Layer::Microstrip,
+                                    spacing, height, h1, h2};
     (stripline ? Image30 : Image29)->setSketch(drawn);
 
     const double toInches = metric ? InchesPerMillimetre : InchesPerMil;
     const crosstalk::Geometry geometry{drawn.layer, spacing * toInches, height * toInches,
                                        h1 * toInches, h2 * toInches};
-    const crosstalk::Result r =
-        crosstalk::crosstalk(geometry, length * toInches, rise, volts, er);
+    const crosstalk::Result r = crosstalk::crosstalk(geometry, length * toInches, rise, volts, er);
     showResult(Edit205, "%.5f dB", r.coefficientDb);
     showResult(Edit207, "%.5f Volts", r.coupledVolts);
 }

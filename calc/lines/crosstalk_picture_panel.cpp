@@ -75,11 +75,9 @@ void CrosstalkPicture::paintEvent(QPaintEvent *)
     const double y2 = lift(geometry_.h2);
     fill(p, {x1, y1 - ConductorThickness, ConductorWidth, ConductorThickness}, copper);
     fill(p, {x2, y2 - ConductorThickness, ConductorWidth, ConductorThickness}, copper);
-    horizontalDimension(p, x1 + ConductorWidth, x2, std::min(y1, y2) - ConductorThickness - 8,
-                        "S");
+    horizontalDimension(p, x1 + ConductorWidth, x2, std::min(y1, y2) - ConductorThickness - 8, "S");
     verticalDimension(p, x1 - 22, y1, bottom, "H1");
-    dimension(p, {x2 + ConductorWidth + 14, y2}, {x2 + ConductorWidth + 14, bottom}, "H2",
-              {16, 0});
+    dimension(p, {x2 + ConductorWidth + 14, y2}, {x2 + ConductorWidth + 14, bottom}, "H2", {16, 0});
     dimension(p, {right - 24, planeTop}, {right - 24, bottom}, "H", {-14, 0});
 }
 

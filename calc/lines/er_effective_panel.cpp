@@ -40,16 +40,16 @@ constexpr Corrections metricCorrections{"0.127", "0.254", "18"};
 
 } // namespace
 
-ErEffectiveCalculator::ErEffectiveCalculator(QWidget *parent, Context &context)
-    : context_(context)
+ErEffectiveCalculator::ErEffectiveCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox43 = new QGroupBox(" Er Effective ", parent);
     GroupBox43->setObjectName("GroupBox43");
-    Form form(GroupBox43, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        GroupBox43, [this] { context_.recalculate(); }, &units_);
 
-    FormRow width = form.input({"Label60", "Conductor Width (W)", "Edit25", "5",
-                                "Enter the total width of the conductor.", "Edit222", "mils", "mm",
-                                35});
+    FormRow width =
+        form.input({"Label60", "Conductor Width (W)", "Edit25", "5",
+                    "Enter the total width of the conductor.", "Edit222", "mils", "mm", 35});
     Label60 = width.caption;
     Edit25 = width.box;
     Edit222 = width.unit;
@@ -176,8 +176,7 @@ void ErEffectiveCalculator::Button5Click()
     context_.recalculate();
     // A result the model could not give stops here with the conversion error.
     context_.parse(Edit221->text());
-    auto *wavelength =
-        dynamic_cast<WavelengthCalculator *>(context_.calculatorAt(WavelengthIndex));
+    auto *wavelength = dynamic_cast<WavelengthCalculator *>(context_.calculatorAt(WavelengthIndex));
     if (!wavelength)
         return;
     wavelength->receiveFromErEffective(Edit224->text(), Edit221->text());

@@ -51,9 +51,15 @@ void WavelengthCalculatorTest::defaults_data()
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("wavelength");
     // Worked values: 10 ns at Er Eff 4 is 100 MHz, 149.896229 cm.
-    QTest::newRow("imperial, stored") << "0" << "stored" << "59.01426 Inches";
-    QTest::newRow("imperial, tab") << "0" << "tab" << "59.01426 Inches";
-    QTest::newRow("metric, menu") << "1" << "menu" << "149.89623 cm";
+    QTest::newRow("imperial, stored") << "0"
+                                      << "stored"
+                                      << "59.01426 Inches";
+    QTest::newRow("imperial, tab") << "0"
+                                   << "tab"
+                                   << "59.01426 Inches";
+    QTest::newRow("metric, menu") << "1"
+                                  << "menu"
+                                  << "149.89623 cm";
 }
 
 void WavelengthCalculatorTest::defaults()
@@ -198,15 +204,18 @@ void WavelengthCalculatorTest::refusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("corrected");
     QTest::addColumn<QString>("wavelength");
-    QTest::newRow("period 0") << 0 << "Edit103" << "0"
+    QTest::newRow("period 0") << 0 << "Edit103"
+                              << "0"
                               << "Minimum period can't be less than or equal to 0"
                               << "10"
                               << "59.01426 Inches";
-    QTest::newRow("frequency negative") << 1 << "Edit103" << "-5"
+    QTest::newRow("frequency negative") << 1 << "Edit103"
+                                        << "-5"
                                         << "Minimum frequency can't be less than or equal to 0"
                                         << "10"
                                         << "590.14263 Inches";
-    QTest::newRow("Er Eff 0: air") << 0 << "Edit150" << "0"
+    QTest::newRow("Er Eff 0: air") << 0 << "Edit150"
+                                   << "0"
                                    << "Minimum Er Eff value can't be less than or equal to 0"
                                    << "1"
                                    << "118.02853 Inches";

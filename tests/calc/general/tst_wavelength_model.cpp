@@ -38,9 +38,8 @@ void TestWavelengthModel::frequency_data()
     // 100 MHz is 299.79246 cm.
     QTest::newRow("10 ns") << 10.0 << SignalUnit::Nanoseconds << 4.0 << 100.0 << "149.89623"
                            << "59.01426";
-    QTest::newRow("100 MHz in air") << 100.0 << SignalUnit::Megahertz << 1.0 << 100.0
-                                   << "299.79246"
-                                   << "118.02853";
+    QTest::newRow("100 MHz in air") << 100.0 << SignalUnit::Megahertz << 1.0 << 100.0 << "299.79246"
+                                    << "118.02853";
     // Independent values, python3 by hand: c / (sqrt(er) f).
     QTest::newRow("10 ps") << 10.0 << SignalUnit::Picoseconds << 4.0 << 100000.0 << "0.14990"
                            << "0.05901";

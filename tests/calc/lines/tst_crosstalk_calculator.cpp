@@ -94,20 +94,25 @@ void CrosstalkCalculatorTest::entries_data()
     QTest::addColumn<QString>("coefficient");
     QTest::addColumn<QString>("voltage");
     // Worked: 5 inches coupled outlasts the rise time; the coupling no longer grows.
-    QTest::newRow("5 inches, microstrip: saturated") << 0 << "Edit195" << "5000"
+    QTest::newRow("5 inches, microstrip: saturated") << 0 << "Edit195"
+                                                     << "5000"
                                                      << "-0.91515 dB"
                                                      << "4.50000 Volts";
-    QTest::newRow("10 inches, microstrip: still saturated") << 0 << "Edit195" << "10000"
+    QTest::newRow("10 inches, microstrip: still saturated") << 0 << "Edit195"
+                                                            << "10000"
                                                             << "-0.91515 dB"
                                                             << "4.50000 Volts";
     // python3 by hand.
-    QTest::newRow("5 inches, stripline: saturated") << 1 << "Edit195" << "5000"
+    QTest::newRow("5 inches, stripline: saturated") << 1 << "Edit195"
+                                                    << "5000"
                                                     << "-14.80725 dB"
                                                     << "0.90909 Volts";
-    QTest::newRow("spacing 0 stays valid") << 0 << "Edit203" << "0"
+    QTest::newRow("spacing 0 stays valid") << 0 << "Edit203"
+                                           << "0"
                                            << "-22.90174 dB"
                                            << "0.35800 Volts";
-    QTest::newRow("Er of 1 is accepted") << 0 << "Edit7" << "1"
+    QTest::newRow("Er of 1 is accepted") << 0 << "Edit7"
+                                         << "1"
                                          << "-27.78490 dB"
                                          << "0.20404 Volts";
 }
@@ -139,30 +144,37 @@ void CrosstalkCalculatorTest::refusals_data()
     QTest::addColumn<QString>("coefficient");
     const QString ms = "-23.81689 dB";
     const QString sl = "-37.70900 dB";
-    QTest::newRow("Er below 1") << "0" << 0 << "Edit7" << "0.5"
+    QTest::newRow("Er below 1") << "0" << 0 << "Edit7"
+                                << "0.5"
                                 << "Minimum dielectric constant value can't be less than 1"
                                 << "1"
                                 << "-27.78490 dB";
-    QTest::newRow("rise time 0") << "0" << 0 << "Edit146" << "0"
+    QTest::newRow("rise time 0") << "0" << 0 << "Edit146"
+                                 << "0"
                                  << "Minimum signal rise time can't be less than or equal to 0"
                                  << "1" << ms;
     QTest::newRow("coupled length negative")
-        << "0" << 0 << "Edit195" << "-250"
+        << "0" << 0 << "Edit195"
+        << "-250"
         << "Minimum coupled length can't be less than or equal to 0"
         << "250" << ms;
     QTest::newRow("coupled length 0, metric")
-        << "1" << 0 << "Edit195" << "0"
+        << "1" << 0 << "Edit195"
+        << "0"
         << "Minimum coupled length can't be less than or equal to 0"
         << "6.35" << ms;
-    QTest::newRow("height 0") << "0" << 0 << "Edit197" << "0"
+    QTest::newRow("height 0") << "0" << 0 << "Edit197"
+                              << "0"
                               << "Minimum conductor height (H) can't be less than or equal to 0"
                               << "30" << ms;
     QTest::newRow("H1 0, stripline")
-        << "0" << 1 << "Edit199" << "0"
+        << "0" << 1 << "Edit199"
+        << "0"
         << "Minimum conductor height (H1) can't be less than or equal to 0"
         << "20" << sl;
     QTest::newRow("H2 negative, stripline, metric")
-        << "1" << 1 << "Edit201" << "-0.1"
+        << "1" << 1 << "Edit201"
+        << "-0.1"
         << "Minimum conductor height (H2) can't be less than or equal to 0"
         << "0.254" << sl;
 }
@@ -194,11 +206,14 @@ void CrosstalkCalculatorTest::heightRelation_data()
     QTest::addColumn<QString>("units");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("corrected");
-    QTest::newRow("H below H1") << "0" << "15"
+    QTest::newRow("H below H1") << "0"
+                                << "15"
                                 << "30";
-    QTest::newRow("H equal to H1") << "0" << "20"
+    QTest::newRow("H equal to H1") << "0"
+                                   << "20"
                                    << "30";
-    QTest::newRow("metric") << "1" << "0.381"
+    QTest::newRow("metric") << "1"
+                            << "0.381"
                             << "0.762";
 }
 

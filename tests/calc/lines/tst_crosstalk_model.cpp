@@ -77,8 +77,7 @@ void TestCrosstalkModel::coupling_data()
         << "0.35800";
     // Only ratios enter apart from the length: the defaults in millimetres, lengths in inches.
     QTest::newRow("defaults in millimetres") << ms << 1.0 << 5.0 << 6.35 * 0.03937007874015748
-                                             << 0.254 << 0.762 << 0.508 << 0.254 << 4.6
-                                             << "0.90000"
+                                             << 0.254 << 0.762 << 0.508 << 0.254 << 4.6 << "0.90000"
                                              << "-23.81689"
                                              << "0.32220";
 }

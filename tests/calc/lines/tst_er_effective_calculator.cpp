@@ -83,7 +83,8 @@ void ErEffectiveCalculatorTest::metricDefaults()
     QCOMPARE(f.text("Edit222"), "mm");
     QCOMPARE(f.text("Label56"), " 53 um");
     // The metric copper table (18 + 35 um) enters as it stands, in millimetres.
-    const lines::MicrostripResult line = lines::MicrostripLine(0.127, 0.254, 0.053, 4.6, 0.5, 0.254);
+    const lines::MicrostripResult line =
+        lines::MicrostripLine(0.127, 0.254, 0.053, 4.6, 0.5, 0.254);
     QCOMPARE(f.text("Edit221"), QString::number(line.erEff, 'f', 4));
     QCOMPARE(f.messages.take(), QStringList());
 }
@@ -111,14 +112,36 @@ void ErEffectiveCalculatorTest::refusals_data()
     const QString er = "Minimum Er value can't be less than or equal to 1";
     const QString width = "Minimum conductor width can't be less than or equal to 0";
     const QString height = "Minimum conductor height can't be less than or equal to 0";
-    QTest::newRow("Er of 1") << "0" << "Edit7" << "1" << er << "1.001" << "";
-    QTest::newRow("Er below 1") << "0" << "Edit7" << "0.5" << er << "1.001" << "";
-    QTest::newRow("width 0") << "0" << "Edit25" << "0" << width << "5" << "2.9022";
-    QTest::newRow("width negative, metric") << "1" << "Edit25" << "-0.1" << width << "0.127" << "";
-    QTest::newRow("height 0") << "0" << "Edit46" << "0" << height << "10" << "2.9022";
-    QTest::newRow("height negative, metric") << "1" << "Edit46" << "-1" << height << "0.254" << "";
-    QTest::newRow("negative frequency: static value")
-        << "0" << "Edit224" << "-1" << "Minimum frequency can't be less than 0" << "0" << "2.9020";
+    QTest::newRow("Er of 1") << "0"
+                             << "Edit7"
+                             << "1" << er << "1.001"
+                             << "";
+    QTest::newRow("Er below 1") << "0"
+                                << "Edit7"
+                                << "0.5" << er << "1.001"
+                                << "";
+    QTest::newRow("width 0") << "0"
+                             << "Edit25"
+                             << "0" << width << "5"
+                             << "2.9022";
+    QTest::newRow("width negative, metric") << "1"
+                                            << "Edit25"
+                                            << "-0.1" << width << "0.127"
+                                            << "";
+    QTest::newRow("height 0") << "0"
+                              << "Edit46"
+                              << "0" << height << "10"
+                              << "2.9022";
+    QTest::newRow("height negative, metric") << "1"
+                                             << "Edit46"
+                                             << "-1" << height << "0.254"
+                                             << "";
+    QTest::newRow("negative frequency: static value") << "0"
+                                                      << "Edit224"
+                                                      << "-1"
+                                                      << "Minimum frequency can't be less than 0"
+                                                      << "0"
+                                                      << "2.9020";
 }
 
 void ErEffectiveCalculatorTest::refusals()
@@ -176,11 +199,26 @@ void ErEffectiveCalculatorTest::manualCopper_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("plating");
     QTest::addColumn<QString>("thickness");
-    QTest::newRow("tab, option stored") << "tab" << "0" << "0.7" << "1.4" << "2.10 mils";
-    QTest::newRow("start-up, option stored") << "start" << "0" << "0.7" << "1.4" << "2.10 mils";
-    QTest::newRow("start-up, metric") << "start" << "1" << "18" << "35" << " 53 um";
-    QTest::newRow("option switched on while shown")
-        << "option" << "0" << "0.7" << "1.4" << "2.10 mils";
+    QTest::newRow("tab, option stored") << "tab"
+                                        << "0"
+                                        << "0.7"
+                                        << "1.4"
+                                        << "2.10 mils";
+    QTest::newRow("start-up, option stored") << "start"
+                                             << "0"
+                                             << "0.7"
+                                             << "1.4"
+                                             << "2.10 mils";
+    QTest::newRow("start-up, metric") << "start"
+                                      << "1"
+                                      << "18"
+                                      << "35"
+                                      << " 53 um";
+    QTest::newRow("option switched on while shown") << "option"
+                                                    << "0"
+                                                    << "0.7"
+                                                    << "1.4"
+                                                    << "2.10 mils";
 }
 
 void ErEffectiveCalculatorTest::manualCopper()
@@ -239,7 +277,8 @@ void ErEffectiveCalculatorTest::noCopperRefused()
     QCOMPARE(f.text("Label56"), "2.10 mils");
     QCOMPARE(f.text("Edit221"), "2.9022");
     f.enter("Edit138", "-1");
-    QCOMPARE(f.messages.take(), QStringList{"info: Minimum plating thickness can't be less than 0"});
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Minimum plating thickness can't be less than 0"});
     QCOMPARE(f.text("Edit138"), "0");
     QCOMPARE(f.text("Label56"), "0.70 mils");
 }
