@@ -59,7 +59,8 @@ void CrosstalkPicture::paintEvent(QPaintEvent *)
         const double surface = planeTop - ConductorThickness;
         fill(p, {x1, surface, ConductorWidth, ConductorThickness}, copper);
         fill(p, {x2, surface, ConductorWidth, ConductorThickness}, copper);
-        horizontalDimension(p, x1 + ConductorWidth, x2, surface - 8, "S");
+        if (s > 0)
+            horizontalDimension(p, x1 + ConductorWidth, x2, surface - 8, "S");
         verticalDimension(p, x1 - 22, planeTop, bottom, "H");
         caption(p, {right - 30, (planeTop + bottom) / 2}, "Er");
         return;
@@ -75,7 +76,15 @@ void CrosstalkPicture::paintEvent(QPaintEvent *)
     const double y2 = lift(geometry_.h2);
     fill(p, {x1, y1 - ConductorThickness, ConductorWidth, ConductorThickness}, copper);
     fill(p, {x2, y2 - ConductorThickness, ConductorWidth, ConductorThickness}, copper);
-    horizontalDimension(p, x1 + ConductorWidth, x2, std::min(y1, y2) - ConductorThickness - 8, "S");
+    if (s > 0) {
+        // Above the conductors, or below them where the upper plane leaves no room.
+        const double above = std::min(y1, y2) - ConductorThickness - 8;
+        if (above - 18 >= planeTop)
+            horizontalDimension(p, x1 + ConductorWidth, x2, above, "S");
+        else
+            dimension(p, {x1 + ConductorWidth, std::max(y1, y2) + 8}, {x2, std::max(y1, y2) + 8},
+                      "S", {0, 10});
+    }
     verticalDimension(p, x1 - 22, y1, bottom, "H1");
     dimension(p, {x2 + ConductorWidth + 14, y2}, {x2 + ConductorWidth + 14, bottom}, "H2", {16, 0});
     dimension(p, {right - 24, planeTop}, {right - 24, bottom}, "H", {-14, 0});
