@@ -1,21 +1,16 @@
 #include "tests/support/window_fixture.h"
 
-#include "calc/lines/transmission_lines.h"
-#include "ui/info_panel.h"
-
 using namespace tw;
 using namespace tw::test;
 
 namespace {
 
 // Real message boxes need the window on screen and active.
-TForm1 &startShown(WindowFixture &f)
+void show(TForm1 &w)
 {
-    TForm1 &w = f.start();
     w.show();
     if (!QTest::qWaitForWindowActive(&w))
         qFatal("window not active");
-    return w;
 }
 
 } // namespace
@@ -26,16 +21,12 @@ class ErEffectiveCalculatorTest : public QObject {
 private slots:
     void defaults_data();
     void defaults();
-    void metricDefaults();
-    void staticValueAtZeroFrequency();
     void refusals_data();
     void refusals();
     void commaMode();
     void manualCopper_data();
     void manualCopper();
-    void noCopperRefused();
     void sameAnswerInBothUnitSystems();
-    void link();
 };
 
 void ErEffectiveCalculatorTest::defaults_data()
@@ -59,44 +50,17 @@ void ErEffectiveCalculatorTest::defaults()
     QCOMPARE(w.ActiveCalculator, 17);
     QCOMPARE(w.TabControl1->tabIndex(), 17);
     QVERIFY(f.find<QGroupBox>("GroupBox43")->isVisibleTo(&w));
-    QCOMPARE(f.find<QGroupBox>("GroupBox43")->title(), " Er Effective ");
     QCOMPARE(f.stored(setting::Program), "17");
+    // Worked example: W 5, H 10, T 2.1 mils, Er 4.6, 500 MHz.
     QCOMPARE(f.text("Edit221"), "2.9022");
     QCOMPARE(f.text("Label56"), "2.10 mils");
     QCOMPARE(f.text("Label110"), "N/A");
     QCOMPARE(f.text("Edit222"), "mils");
-    QCOMPARE(f.text("Edit223"), "mils");
     RadioGroup *layer = w.options()->RadioGroup3;
     QVERIFY(!layer->isEnabled());
     QCOMPARE(layer->itemIndex(), -1);
-    QCOMPARE(layer->items(), (QStringList{"Internal Layer", "External Layer"}));
-    QCOMPARE(f.messages.take(), QStringList());
-}
-
-void ErEffectiveCalculatorTest::metricDefaults()
-{
-    WindowFixture f;
-    f.install({{setting::Program, "17"}, {setting::Units, "1"}});
-    f.start();
-    QCOMPARE(f.text("Edit25"), "0.127");
-    QCOMPARE(f.text("Edit46"), "0.254");
-    QCOMPARE(f.text("Edit222"), "mm");
-    QCOMPARE(f.text("Label56"), " 53 um");
-    // The metric copper table (18 + 35 um) enters as it stands, in millimetres.
-    const lines::MicrostripResult line =
-        lines::MicrostripLine(0.127, 0.254, 0.053, 4.6, 0.5, 0.254);
-    QCOMPARE(f.text("Edit221"), QString::number(line.erEff, 'f', 4));
-    QCOMPARE(f.messages.take(), QStringList());
-}
-
-void ErEffectiveCalculatorTest::staticValueAtZeroFrequency()
-{
-    WindowFixture f;
-    f.install({{setting::Program, "17"}});
-    f.start();
-    // The static value of the worked example, as the model gives it at 0 Hz.
-    f.enter("Edit224", "0");
-    QCOMPARE(f.text("Edit221"), "2.9020");
+    QTest::mouseClick(f.find<QLabel>("Label113"), Qt::LeftButton);
+    QCOMPARE(f.desktop.opened.size(), 1);
     QCOMPARE(f.messages.take(), QStringList());
 }
 
@@ -112,36 +76,15 @@ void ErEffectiveCalculatorTest::refusals_data()
     const QString er = "Minimum Er value can't be less than or equal to 1";
     const QString width = "Minimum conductor width can't be less than or equal to 0";
     const QString height = "Minimum conductor height can't be less than or equal to 0";
-    QTest::newRow("Er of 1") << "0"
-                             << "Edit7"
-                             << "1" << er << "1.001"
-                             << "";
-    QTest::newRow("Er below 1") << "0"
-                                << "Edit7"
-                                << "0.5" << er << "1.001"
-                                << "";
-    QTest::newRow("width 0") << "0"
-                             << "Edit25"
-                             << "0" << width << "5"
-                             << "2.9022";
-    QTest::newRow("width negative, metric") << "1"
-                                            << "Edit25"
-                                            << "-0.1" << width << "0.127"
-                                            << "";
-    QTest::newRow("height 0") << "0"
-                              << "Edit46"
-                              << "0" << height << "10"
-                              << "2.9022";
-    QTest::newRow("height negative, metric") << "1"
-                                             << "Edit46"
-                                             << "-1" << height << "0.254"
-                                             << "";
-    QTest::newRow("negative frequency: static value") << "0"
-                                                      << "Edit224"
-                                                      << "-1"
-                                                      << "Minimum frequency can't be less than 0"
-                                                      << "0"
-                                                      << "2.9020";
+    const QString frequency = "Minimum frequency can't be less than 0";
+    // clang-format off
+    QTest::newRow("Er of 1") << "0" << "Edit7" << "1" << er << "1.001" << "";
+    QTest::newRow("width 0") << "0" << "Edit25" << "0" << width << "5" << "2.9022";
+    QTest::newRow("width negative, metric") << "1" << "Edit25" << "-0.1" << width << "0.127" << "2.9031";
+    QTest::newRow("height 0") << "0" << "Edit46" << "0" << height << "10" << "2.9022";
+    // 0 MHz is the static value of the worked example.
+    QTest::newRow("negative frequency") << "0" << "Edit224" << "-1" << frequency << "0" << "2.9020";
+    // clang-format on
 }
 
 void ErEffectiveCalculatorTest::refusals()
@@ -155,8 +98,7 @@ void ErEffectiveCalculatorTest::refusals()
     WindowFixture f;
     f.install({{setting::Program, "17"}, {setting::Units, units}});
     f.useRealMessageBoxes();
-    startShown(f);
-    const QString before = f.text("Edit221");
+    show(f.start());
     f.enter(box, typed);
     QCOMPARE(f.messages.take(), QStringList{"info: " + message});
     QCOMPARE(f.boxes.onScreen, QStringList{message});
@@ -164,9 +106,7 @@ void ErEffectiveCalculatorTest::refusals()
     const QString shown = f.text("Edit221");
     if (!result.isEmpty())
         QCOMPARE(shown, result);
-    else if (box == "Edit7")
-        QVERIFY(shown != before);
-    // The corrected entry was the one computed with: entering it again changes nothing.
+    // The corrected entry is the one computed with: entering it again changes nothing.
     f.enter(box, corrected);
     QCOMPARE(f.text("Edit221"), shown);
     QCOMPARE(f.messages.take(), QStringList());
@@ -177,13 +117,10 @@ void ErEffectiveCalculatorTest::commaMode()
     WindowFixture f{DecimalMode::Comma};
     f.install({{setting::Program, "17"}});
     f.start();
-    QCOMPARE(f.text("Edit7"), "4,6");
-    QCOMPARE(f.text("Edit221"), "2,9022");
-    f.enter("Edit25", "5,0");
     QCOMPARE(f.text("Edit221"), "2,9022");
     f.enter("Edit224", "0,0");
     QCOMPARE(f.text("Edit221"), "2,9020");
-    f.enter("Edit7", "1");
+    f.enter("Edit7", "0,9");
     QCOMPARE(f.messages.take(),
              QStringList{"info: Minimum Er value can't be less than or equal to 1"});
     QCOMPARE(f.text("Edit7"), "1,001");
@@ -197,27 +134,22 @@ void ErEffectiveCalculatorTest::manualCopper_data()
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("units");
     QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("plating");
     QTest::addColumn<QString>("thickness");
     QTest::newRow("tab, option stored") << "tab"
                                         << "0"
                                         << "0.7"
-                                        << "1.4"
                                         << "2.10 mils";
     QTest::newRow("start-up, option stored") << "start"
                                              << "0"
                                              << "0.7"
-                                             << "1.4"
                                              << "2.10 mils";
     QTest::newRow("start-up, metric") << "start"
                                       << "1"
                                       << "18"
-                                      << "35"
                                       << " 53 um";
     QTest::newRow("option switched on while shown") << "option"
                                                     << "0"
                                                     << "0.7"
-                                                    << "1.4"
                                                     << "2.10 mils";
 }
 
@@ -226,8 +158,6 @@ void ErEffectiveCalculatorTest::manualCopper()
     QFETCH(QString, way);
     QFETCH(QString, units);
     QFETCH(QString, base);
-    QFETCH(QString, plating);
-    QFETCH(QString, thickness);
     WindowFixture f;
     f.install({{setting::Program, way == "tab" ? "14" : "17"},
                {setting::Units, units},
@@ -242,45 +172,32 @@ void ErEffectiveCalculatorTest::manualCopper()
         QTest::mouseClick(w.form6()->Button1, Qt::LeftButton);
     }
     // The result depends on both boxes, so both are there to see and to change.
-    QVERIFY(o.GroupBox31->isVisibleTo(&w));
-    QVERIFY(o.GroupBox32->isVisibleTo(&w));
+    QVERIFY(o.GroupBox31->isVisibleTo(&w) && o.GroupBox32->isVisibleTo(&w));
     QVERIFY(!o.RadioGroup4->isVisibleTo(&w));
     QVERIFY(o.Edit136->isEnabled() && o.GroupBox31->isEnabled());
     QVERIFY(o.Edit138->isEnabled() && o.GroupBox32->isEnabled());
     QCOMPARE(f.text("Edit136"), base);
-    QCOMPARE(f.text("Edit138"), plating);
-    QCOMPARE(f.text("Label56"), thickness);
+    QTEST(f.text("Label56"), "thickness");
     f.enter("Edit138", units == "1" ? "17" : "0.7");
     QCOMPARE(f.text("Label56"), units == "1" ? " 35 um" : "1.40 mils");
     QCOMPARE(f.messages.take(), QStringList());
+
+    // No copper, no microstrip: refused, corrected and computed with in the same pass.
+    f.enter("Edit136", "0");
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Minimum copper weight can't be less than or equal to 0"});
+    QCOMPARE(f.text("Edit136"), base);
+    f.enter("Edit138", "-1");
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Minimum plating thickness can't be less than 0"});
+    QCOMPARE(f.text("Label56"), units == "1" ? " 18 um" : "0.70 mils");
 
     // Switched off, the copper selections count again.
     w.form6()->CheckBox1->click();
     QTest::mouseClick(w.form6()->Button1, Qt::LeftButton);
     QVERIFY(o.RadioGroup4->isVisibleTo(&w) && o.RadioGroup4->isEnabled());
-    QCOMPARE(f.text("Label56"), units == "1" ? " 53 um" : "2.10 mils");
+    QTEST(f.text("Label56"), "thickness");
     QCOMPARE(f.messages.take(), QStringList());
-}
-
-void ErEffectiveCalculatorTest::noCopperRefused()
-{
-    WindowFixture f;
-    f.install({{setting::Program, "17"}, {setting::ManualCopperWeight, "1"}});
-    f.useRealMessageBoxes();
-    startShown(f);
-    // No copper, no microstrip: refused and corrected, never a result that is no number.
-    f.enter("Edit136", "0");
-    const QString copper = "Minimum copper weight can't be less than or equal to 0";
-    QCOMPARE(f.messages.take(), QStringList{"info: " + copper});
-    QCOMPARE(f.boxes.onScreen, QStringList{copper});
-    QCOMPARE(f.text("Edit136"), "0.7");
-    QCOMPARE(f.text("Label56"), "2.10 mils");
-    QCOMPARE(f.text("Edit221"), "2.9022");
-    f.enter("Edit138", "-1");
-    QCOMPARE(f.messages.take(),
-             QStringList{"info: Minimum plating thickness can't be less than 0"});
-    QCOMPARE(f.text("Edit138"), "0");
-    QCOMPARE(f.text("Label56"), "0.70 mils");
 }
 
 void ErEffectiveCalculatorTest::sameAnswerInBothUnitSystems()
@@ -301,16 +218,6 @@ void ErEffectiveCalculatorTest::sameAnswerInBothUnitSystems()
     }
     QCOMPARE(shown[0], shown[1]);
     QVERIFY(shown[0] != "2.9022");
-}
-
-void ErEffectiveCalculatorTest::link()
-{
-    WindowFixture f;
-    f.install({{setting::Program, "17"}});
-    f.start();
-    QTest::mouseClick(f.find<QLabel>("Label113"), Qt::LeftButton);
-    QCOMPARE(f.desktop.opened.size(), 1);
-    QCOMPARE(f.messages.take(), QStringList());
 }
 
 QTEST_MAIN(ErEffectiveCalculatorTest)
