@@ -28,9 +28,6 @@ public:
     // of its boxes; they are read as a frequency in MHz whatever the input method was.
     void receiveFromErEffective(const QString &frequencyMHz, const QString &erEffective);
 
-    // The unit the signal box is read in, from the input method and the unit selection.
-    wavelength::SignalUnit signalUnit() const;
-
     QGroupBox *GroupBox22;
     RadioGroup *RadioGroup22;
     RadioGroup *RadioGroup21;
@@ -51,6 +48,8 @@ public:
     LinkLabel *Label164;
 
 private:
+    // The unit the signal box is read in, from the input method and the unit selection.
+    wavelength::SignalUnit signalUnit() const;
     // Captions, unit list and hints of the input method, without recalculating.
     void showInputMethod();
     void showUnit();
