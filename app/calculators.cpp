@@ -9,7 +9,10 @@
 #include "calc/general/ohms_law_panel.h"
 #include "calc/general/ppm_panel.h"
 #include "calc/general/reactance_panel.h"
+#include "calc/general/wavelength_panel.h"
+#include "calc/lines/crosstalk_panel.h"
 #include "calc/lines/differential_pair_panel.h"
+#include "calc/lines/er_effective_panel.h"
 #include "calc/lines/impedance_panel.h"
 
 namespace tw {
@@ -33,6 +36,12 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<FusingCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
+    case 15:
+        return std::make_unique<CrosstalkCalculator>(parent, context);
+    case 16:
+        return std::make_unique<WavelengthCalculator>(parent, context);
+    case 17:
+        return std::make_unique<ErEffectiveCalculator>(parent, context);
     case 18:
         return std::make_unique<OhmsLawCalculator>(parent, context);
     case 19:

@@ -37,6 +37,11 @@ TForm1::TForm1(Services services, StartOptions start)
     context_.tabIndex = [this] { return TabControl1->tabIndex(); };
     context_.recalculate = [this] { Button1Click(); };
     context_.showProgramOptions = [this] { CopperWeight1Click(); };
+    context_.selectCalculator = [this](int index) {
+        TabControl1->setTabIndex(index);
+        TabControl1Change();
+    };
+    context_.calculatorAt = [this](int index) { return &calculator(index); };
 
     auto *central = new QWidget(this);
     central->setObjectName("central");

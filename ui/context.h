@@ -7,6 +7,7 @@
 
 namespace tw {
 
+class Calculator;
 class Desktop;
 class InfoPanel;
 class Messages;
@@ -50,6 +51,11 @@ struct Context {
     std::function<void()> recalculate;
     // Opens the Program Options dialog without waiting for it.
     std::function<void()> showProgramOptions;
+    // Shows another calculator the way its tab does, recalculation included.
+    std::function<void(int)> selectCalculator;
+    // The calculator of an index, so one calculator can hand values to the named method of
+    // another without touching its widgets.
+    std::function<Calculator *(int)> calculatorAt;
 
     bool metric() const { return unitSystem && unitSystem() == UnitSystem::Metric; }
     double parse(const QString &text) const { return parseNumber(text, decimalMode); }
