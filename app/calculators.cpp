@@ -3,6 +3,10 @@
 #include "app/calculator_table.h"
 #include "calc/current/conductor_panel.h"
 #include "calc/current/via_panel.h"
+#include "calc/general/conversion_panel.h"
+#include "calc/general/embedded_resistor_panel.h"
+#include "calc/general/planar_inductor_panel.h"
+#include "calc/general/plane_panel.h"
 #include "calc/general/ppm_panel.h"
 #include "calc/lines/differential_pair_panel.h"
 #include "calc/lines/impedance_panel.h"
@@ -20,6 +24,14 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<DifferentialPairCalculator>(parent, context);
     case 7:
         return std::make_unique<ImpedanceCalculator>(parent, context);
+    case 8:
+        return std::make_unique<ConversionCalculator>(parent, context);
+    case 9:
+        return std::make_unique<PlanarInductorCalculator>(parent, context);
+    case 10:
+        return std::make_unique<PlaneCalculator>(parent, context);
+    case 13:
+        return std::make_unique<EmbeddedResistorCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
     default: {

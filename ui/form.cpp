@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QFontMetrics>
 #include <QStyle>
 
@@ -47,7 +48,7 @@ Form::Form(QWidget *section, Handler enter, UnitEntries *units)
     grid_->setColumnStretch(3, 1);
 }
 
-FormRow Form::addRow(const RowSpec &spec, Edit *box)
+FormRow Form::addRow(const RowSpec &spec, Edit *box, QWidget *cell)
 {
     FormRow row;
     row.box = box;
@@ -56,7 +57,7 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box)
         row.caption->setBuddy(box);
         grid_->addWidget(row.caption, row_, 0);
     }
-    grid_->addWidget(box, row_, 1);
+    grid_->addWidget(cell ? cell : box, row_, 1);
     if (!spec.unitName.isEmpty()) {
         row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
         grid_->addWidget(row.unit, row_, 2);
@@ -73,6 +74,23 @@ FormRow Form::input(const RowSpec &spec)
     box->setMinimumWidth(inputBoxWidth(box));
     bindEnter(box);
     return addRow(spec, box);
+}
+
+SpinRow Form::spinInput(const RowSpec &spec, const QString &spinName, int min, int max,
+                        int position)
+{
+    auto *cell = new QWidget(section_);
+    auto *line = new QHBoxLayout(cell);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(1);
+    auto *box = new Edit(cell, spec.box, spec.text, spec.hint);
+    auto *spin = new UpDown(cell, spinName, box, min, max, position);
+    box->setMinimumWidth(inputBoxWidth(box) - spin->sizeHint().width() - 1);
+    line->addWidget(box, 1);
+    line->addWidget(spin);
+    bindEnter(box);
+    const FormRow row = addRow(spec, box, cell);
+    return {row.caption, box, spin, row.unit};
 }
 
 FormRow Form::result(const RowSpec &spec)

@@ -38,6 +38,13 @@ struct FormRow {
     Edit *unit = nullptr;
 };
 
+struct SpinRow {
+    QLabel *caption = nullptr;
+    Edit *box = nullptr;
+    UpDown *spin = nullptr;
+    Edit *unit = nullptr;
+};
+
 struct LabelRow {
     QLabel *caption = nullptr;
     QLabel *value = nullptr;
@@ -57,6 +64,9 @@ public:
 
     // An editable number box.
     FormRow input(const RowSpec &spec);
+    // An editable number box with spin buttons beside it.
+    SpinRow spinInput(const RowSpec &spec, const QString &spinName, int min, int max,
+                      int position);
     // A read-only result box.
     FormRow result(const RowSpec &spec);
     // A result shown as a label; spec.box names the value label.
@@ -79,7 +89,8 @@ public:
     void bindEnter(Edit *box) const;
 
 private:
-    FormRow addRow(const RowSpec &spec, Edit *box);
+    // cell is what the box column holds: the box itself unless given.
+    FormRow addRow(const RowSpec &spec, Edit *box, QWidget *cell = nullptr);
 
     QWidget *section_;
     QGridLayout *grid_;
