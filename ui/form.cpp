@@ -1,8 +1,8 @@
 #include "ui/form.h"
 
 #include <QFocusEvent>
-#include <QHBoxLayout>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QStyle>
 
 #include <algorithm>

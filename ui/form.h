@@ -65,8 +65,7 @@ public:
     // An editable number box.
     FormRow input(const RowSpec &spec);
     // An editable number box with spin buttons beside it.
-    SpinRow spinInput(const RowSpec &spec, const QString &spinName, int min, int max,
-                      int position);
+    SpinRow spinInput(const RowSpec &spec, const QString &spinName, int min, int max, int position);
     // A read-only result box.
     FormRow result(const RowSpec &spec);
     // A result shown as a label; spec.box names the value label.

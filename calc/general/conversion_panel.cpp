@@ -28,8 +28,7 @@ QGroupBox *makeSection(QWidget *parent, const char *name, const char *caption)
 
 } // namespace
 
-ConversionCalculator::ConversionCalculator(QWidget *parent, Context &context)
-    : context_(context)
+ConversionCalculator::ConversionCalculator(QWidget *parent, Context &context) : context_(context)
 {
     GroupBox7 = new QGroupBox(" Units Conversion Data ", parent);
     GroupBox7->setObjectName("GroupBox7");
@@ -44,9 +43,9 @@ ConversionCalculator::ConversionCalculator(QWidget *parent, Context &context)
     DistanceGroup = makeSection(GroupBox7, "DistanceGroup", " Distance ");
     left->addWidget(DistanceGroup);
     Form distance(DistanceGroup, enter, &units_);
-    FormRow row = distance.input({"Label183", "Input", "Edit80", "10",
-                                  "Enter the distance to be converted.", "Edit82", "mils", "mm",
-                                  18});
+    FormRow row =
+        distance.input({"Label183", "Input", "Edit80", "10", "Enter the distance to be converted.",
+                        "Edit82", "mils", "mm", 18});
     Label183 = row.caption;
     Edit80 = row.box;
     Edit82 = row.unit;
@@ -114,8 +113,8 @@ ConversionCalculator::ConversionCalculator(QWidget *parent, Context &context)
     Form complex(GroupBox21, enter);
     CheckBox3 = new CheckBox(GroupBox21, "CheckBox3", "swap");
     complex.addWide(CheckBox3);
-    row = complex.input({"Label178", "Real Value", "Edit215", "50",
-                         "Enter the real value of the complex number."});
+    row = complex.input(
+        {"Label178", "Real Value", "Edit215", "50", "Enter the real value of the complex number."});
     Label178 = row.caption;
     Edit215 = row.box;
     row = complex.input(
@@ -126,7 +125,10 @@ ConversionCalculator::ConversionCalculator(QWidget *parent, Context &context)
         {"Label180", "Magnitude", "Edit217", {}, "Converted magnitude in Polar form."});
     Label180 = row.caption;
     Edit217 = row.box;
-    row = complex.result({"Label181", "Angle (Degrees)", "Edit218", {},
+    row = complex.result({"Label181",
+                          "Angle (Degrees)",
+                          "Edit218",
+                          {},
                           "Converted angle, in degrees, in Polar form."});
     Label181 = row.caption;
     Edit218 = row.box;
@@ -153,12 +155,11 @@ ConversionCalculator::ConversionCalculator(QWidget *parent, Context &context)
     GroupBox17 = makeSection(GroupBox7, "GroupBox17", " Charts and Conversions ");
     right->addWidget(GroupBox17);
     Form links(GroupBox17);
-    Label186 = new LinkLabel(GroupBox17, "Label186", "SI Prefixes", context_.desktop,
-                             siPrefixesAddress);
+    Label186 =
+        new LinkLabel(GroupBox17, "Label186", "SI Prefixes", context_.desktop, siPrefixesAddress);
     Label159 =
         new LinkLabel(GroupBox17, "Label159", "dBm Chart", context_.desktop, dbmChartAddress);
-    Label286 =
-        new LinkLabel(GroupBox17, "Label286", "Ohms Law", context_.desktop, ohmsLawAddress);
+    Label286 = new LinkLabel(GroupBox17, "Label286", "Ohms Law", context_.desktop, ohmsLawAddress);
     for (LinkLabel *link : {Label186, Label159, Label286})
         links.addWide(link);
     right->addStretch(1);
@@ -234,8 +235,7 @@ void ConversionCalculator::CalcConversion()
     const double gain = context_.parse(Edit167->text());
     const double a = voltageGain(gain);
     showResult(Edit166, "%.4f", a);
-    showGeneralResult(Edit175, dbmOut(context_.parse(Edit174->text()), gain),
-                      context_.decimalMode);
+    showGeneralResult(Edit175, dbmOut(context_.parse(Edit174->text()), gain), context_.decimalMode);
     showResult(Edit177, "%.4f", context_.parse(Edit176->text()) * a);
 
     const double first = context_.parse(Edit215->text());

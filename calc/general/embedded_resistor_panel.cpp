@@ -16,12 +16,12 @@ EmbeddedResistorCalculator::EmbeddedResistorCalculator(QWidget *parent, Context 
 {
     GroupBox34 = new QGroupBox("  PTF Embedded Resistors  ", parent);
     GroupBox34->setObjectName("GroupBox34");
-    Form form(GroupBox34, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        GroupBox34, [this] { context_.recalculate(); }, &units_);
 
-    RadioGroup11 = new RadioGroup(GroupBox34, "RadioGroup11", " PTF Embedded Type  ",
-                                  {"Additive screened process", "Subtractive copper nickel",
-                                   "Embedded Annular Resistor"},
-                                  0);
+    RadioGroup11 = new RadioGroup(
+        GroupBox34, "RadioGroup11", " PTF Embedded Type  ",
+        {"Additive screened process", "Subtractive copper nickel", "Embedded Annular Resistor"}, 0);
     setHint(RadioGroup11, "Select the type of embedded resistor.");
     form.addWide(RadioGroup11);
     form.addSpacing();
@@ -31,8 +31,7 @@ EmbeddedResistorCalculator::EmbeddedResistorCalculator(QWidget *parent, Context 
     Label250 = row.caption;
     Edit154 = row.box;
     row = form.input({"Label251", "Length (L)", "Edit157", "100",
-                      "Enter the length of the resistive material.", "Edit164", "mils", "mm",
-                      29});
+                      "Enter the length of the resistive material.", "Edit164", "mils", "mm", 29});
     Label251 = row.caption;
     Edit157 = row.box;
     Edit164 = row.unit;
@@ -51,15 +50,19 @@ EmbeddedResistorCalculator::EmbeddedResistorCalculator(QWidget *parent, Context 
     units_.inputs.push_back({37, Edit158, Quantity::Length, rectangular});
     form.addSpacing();
 
-    row = form.result({"Label253", "Resistor Area", "Edit161", {}, "Total embedded resistor area."});
+    row =
+        form.result({"Label253", "Resistor Area", "Edit161", {}, "Total embedded resistor area."});
     Label253 = row.caption;
     Edit161 = row.box;
-    row = form.result({"Label254", "Resistor Thickness", "Edit162", {},
+    row = form.result({"Label254",
+                       "Resistor Thickness",
+                       "Edit162",
+                       {},
                        "Power dissipation of embedded resistor."});
     Label254 = row.caption;
     Edit162 = row.box;
-    row = form.result(
-        {"Label255", "Ohms", "Edit163", {}, "Resistance value per given dimensions."});
+    row =
+        form.result({"Label255", "Ohms", "Edit163", {}, "Resistance value per given dimensions."});
     Label255 = row.caption;
     Edit163 = row.box;
     Label254->hide();
@@ -98,7 +101,8 @@ EmbeddedResistorCalculator::EmbeddedResistorCalculator(QWidget *parent, Context 
     beside->addStretch(1);
     form.addWide(illustration);
 
-    Label256 = form.note("Label256", "Refer to IPC-2316 for more information on embedded resistors");
+    Label256 =
+        form.note("Label256", "Refer to IPC-2316 for more information on embedded resistors");
     form.addStretch();
 
     RadioGroup11->onClick = [this] { RadioGroup11Click(); };
@@ -142,8 +146,7 @@ void EmbeddedResistorCalculator::CalcEmbeddedResistors()
             {Edit154, Refuse::AtOrBelow, 0, "Resistance per square can't be <= 0", "25"},
             {Edit157, Refuse::AtOrBelow, 0, "Resistor length can't be <= 0",
              metric ? "2.54" : "100"},
-            {Edit158, Refuse::AtOrBelow, 0, "Resistor width can't be <= 0",
-             metric ? "1.27" : "50"},
+            {Edit158, Refuse::AtOrBelow, 0, "Resistor width can't be <= 0", metric ? "1.27" : "50"},
         };
         applyLimits(limits, *context_.messages, context_.decimalMode);
         const double sheet = context_.parse(Edit154->text());
@@ -178,8 +181,8 @@ void EmbeddedResistorCalculator::CalcEmbeddedResistors()
     showResult(Edit162, length, ring.ringWidth);
     showResult(Edit161, metric ? "%.2f Sq.mm" : "%.1f Sq.mils", ring.area);
     for (ResistorPicture *picture : pictures_)
-        picture->setResistor({picture->resistor().length, picture->resistor().width, inside,
-                              ring.outerDiameter});
+        picture->setResistor(
+            {picture->resistor().length, picture->resistor().width, inside, ring.outerDiameter});
 }
 
 } // namespace tw

@@ -45,7 +45,8 @@ PlanarInductorCalculator::PlanarInductorCalculator(QWidget *parent, Context &con
     auto *pictureColumn = new QVBoxLayout;
     columns->addLayout(pictureColumn, 1);
 
-    Form form(entries, [this] { context_.recalculate(); }, &units_);
+    Form form(
+        entries, [this] { context_.recalculate(); }, &units_);
     FormRow row = form.input({"Label193", "Turns (n)", "Edit88", "5",
                               "Enter the number of turns that comprise the planar inductor."});
     Label193 = row.caption;
@@ -69,20 +70,36 @@ PlanarInductorCalculator::PlanarInductorCalculator(QWidget *parent, Context &con
     Edit92 = row.box;
     Edit98 = row.unit;
     form.addSpacing(8);
-    row = form.result({"Label199", "Inner Diameter", "Edit94", {},
-                       "Calculated inner diameter of the planar inductor.", "Edit101", "mils",
+    row = form.result({"Label199",
+                       "Inner Diameter",
+                       "Edit94",
+                       {},
+                       "Calculated inner diameter of the planar inductor.",
+                       "Edit101",
+                       "mils",
                        "um"});
     Label199 = row.caption;
     Edit94 = row.box;
     Edit101 = row.unit;
-    row = form.result({"Label198", "Fill Factor", "Edit93", {},
-                       "Calculated fill factor of the planar inductor.", "Edit100", "mils", "um"});
+    row = form.result({"Label198",
+                       "Fill Factor",
+                       "Edit93",
+                       {},
+                       "Calculated fill factor of the planar inductor.",
+                       "Edit100",
+                       "mils",
+                       "um"});
     Label198 = row.caption;
     Edit93 = row.box;
     Edit100 = row.unit;
     Edit100->hide();
-    row = form.result({"Label195", "Inductance", "Edit90", {},
-                       "Calculated inductance of the planar inductor.", "Edit99", "nH"});
+    row = form.result({"Label195",
+                       "Inductance",
+                       "Edit90",
+                       {},
+                       "Calculated inductance of the planar inductor.",
+                       "Edit99",
+                       "nH"});
     Label195 = row.caption;
     Edit90 = row.box;
     Edit99 = row.unit;
@@ -99,8 +116,8 @@ PlanarInductorCalculator::PlanarInductorCalculator(QWidget *parent, Context &con
     formula.setPointSizeF(formula.pointSizeF() * 1.2);
     Image36->setFont(formula);
     form.addWide(Image36);
-    Label161 = new LinkLabel(entries, "Label161", "Planar Inductances", context_.desktop,
-                             paperAddress);
+    Label161 =
+        new LinkLabel(entries, "Label161", "Planar Inductances", context_.desktop, paperAddress);
     form.addWide(Label161);
     form.addStretch();
 

@@ -123,10 +123,10 @@ void SpiralPicture::paintEvent(QPaintEvent *)
     const double top = 34;
     const double footer = 22;
     const double side = std::min(width() - 24.0, height() - top - footer - 12.0);
-    const QRectF bounds = line.boundingRect().adjusted(-g.width / 2, -g.width / 2,
-                                                       g.width / 2, g.width / 2);
-    const drawing::Scale scale(std::max({bounds.width(), bounds.height(), g.outerDiameter}),
-                               side, 1.0);
+    const QRectF bounds =
+        line.boundingRect().adjusted(-g.width / 2, -g.width / 2, g.width / 2, g.width / 2);
+    const drawing::Scale scale(std::max({bounds.width(), bounds.height(), g.outerDiameter}), side,
+                               1.0);
     const double f = scale.factor();
     const QPointF centre(width() / 2.0, top + side / 2);
 

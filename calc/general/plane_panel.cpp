@@ -15,7 +15,8 @@ PlaneCalculator::PlaneCalculator(QWidget *parent, Context &context) : context_(c
 {
     GroupBox23 = new QGroupBox(" Plane Information ", parent);
     GroupBox23->setObjectName("GroupBox23");
-    Form panel(GroupBox23, [this] { context_.recalculate(); }, &units_);
+    Form panel(
+        GroupBox23, [this] { context_.recalculate(); }, &units_);
 
     GroupBox44 = panel.section("GroupBox44", " Power Delivery Network Impedance ");
     Form pdn = panel.nested(GroupBox44);
@@ -53,46 +54,55 @@ PlaneCalculator::PlaneCalculator(QWidget *parent, Context &context) : context_(c
     Edit106 = spin.box;
     UpDown3 = spin.spin;
     Edit115 = spin.unit;
-    spin = noise.spinInput(
-        {"Label225", "AC Allocation of Margin", "Edit107", "80",
-         "Enter the percentage of total noise margin allocated to AC noise.", "Edit114", "%"},
-        "UpDown4", 0, 100, 80);
+    spin = noise.spinInput({"Label225", "AC Allocation of Margin", "Edit107", "80",
+                            "Enter the percentage of total noise margin allocated to AC noise.",
+                            "Edit114", "%"},
+                           "UpDown4", 0, 100, 80);
     Label225 = spin.caption;
     Edit107 = spin.box;
     UpDown4 = spin.spin;
     Edit114 = spin.unit;
 
-    row = pdn.result({"Label227", "Target PDN Impedance", "Edit109", {},
+    row = pdn.result({"Label227",
+                      "Target PDN Impedance",
+                      "Edit109",
+                      {},
                       "Approximated PDN impedance per the given inputs."});
     Label227 = row.caption;
     Edit109 = row.box;
 
     GroupBox45 = panel.section("GroupBox45", " Plane Capacitance ");
     Form plates = panel.nested(GroupBox45);
-    row = plates.input({"Label287", "Area of plane", "Edit228", "64", "Enter the area of the plane.",
-                        "Edit231", "Sq.In", "Sq.mm", 24, Quantity::Area});
+    row =
+        plates.input({"Label287", "Area of plane", "Edit228", "64", "Enter the area of the plane.",
+                      "Edit231", "Sq.In", "Sq.mm", 24, Quantity::Area});
     Label287 = row.caption;
     Edit228 = row.box;
     Edit231 = row.unit;
     row = plates.input({"Label291", "Distance between planes", "Edit229", "2",
-                        "Enter the distance between the two planes.", "Edit232", "mils", "mm",
-                        25});
+                        "Enter the distance between the two planes.", "Edit232", "mils", "mm", 25});
     Label291 = row.caption;
     Edit229 = row.box;
     Edit232 = row.unit;
-    row = plates.input({"Label294", "Frequency", "Edit234", "1",
-                        "Enter the signal frequency (if any) for Xc calculation.", "Edit233",
-                        "MHz"});
+    row =
+        plates.input({"Label294", "Frequency", "Edit234", "1",
+                      "Enter the signal frequency (if any) for Xc calculation.", "Edit233", "MHz"});
     Label294 = row.caption;
     Edit234 = row.box;
     Edit233 = row.unit;
     CheckBox4 = new CheckBox(GroupBox45, "CheckBox4", "DC");
     plates.grid()->addWidget(CheckBox4, plates.nextRow() - 1, 3, Qt::AlignLeft);
-    row = plates.result({"Label292", "Total Plane Capacitance", "Edit230", {},
+    row = plates.result({"Label292",
+                         "Total Plane Capacitance",
+                         "Edit230",
+                         {},
                          "Total plane capacitance per the given inputs."});
     Label292 = row.caption;
     Edit230 = row.box;
-    row = plates.result({"Label295", "Capacitive Reactance", "Edit235", {},
+    row = plates.result({"Label295",
+                         "Capacitive Reactance",
+                         "Edit235",
+                         {},
                          "Capacitive reactance of the plane per the given inputs."});
     Label295 = row.caption;
     Edit235 = row.box;
@@ -132,8 +142,7 @@ void PlaneCalculator::CalcPlane()
         {Edit108, Refuse::AtOrBelow, 0, "Maximum current can't be <= 0", "5"},
         {Edit110, Refuse::AtOrBelow, 0, "Transient current percentage can't be <= 0", "1"},
         {er, Refuse::Below, 1, "Minimum dielectric constant value can't be less than 1", "1"},
-        {Edit228, Refuse::AtOrBelow, 0, "Area of plane can't be <= 0",
-         metric ? "41290.32" : "64"},
+        {Edit228, Refuse::AtOrBelow, 0, "Area of plane can't be <= 0", metric ? "41290.32" : "64"},
         {Edit229, Refuse::AtOrBelow, 0, "Distance between planes can't be <= 0",
          metric ? "0.0508" : "2"},
         // Last, so that "DC" leaves it out.

@@ -45,8 +45,8 @@ QStringList texts(const WindowFixture &f, const QStringList &names)
     return out;
 }
 
-const QStringList distanceBoxes{"Edit82", "Edit80", "Edit81", "Edit83", "Edit142",
-                                "Edit144", "Edit143", "Edit145"};
+const QStringList distanceBoxes{"Edit82",  "Edit80",  "Edit81",  "Edit83",
+                                "Edit142", "Edit144", "Edit143", "Edit145"};
 const QStringList temperatureBoxes{"Edit85", "Edit86", "Edit84", "Edit87"};
 const QStringList otherResults{"Edit166", "Edit175", "Edit177", "Edit217", "Edit218", "Edit220"};
 
@@ -57,15 +57,13 @@ void ConversionCalculatorTest::defaults_data()
     QTest::addColumn<int>("units");
     QTest::addColumn<QStringList>("distance");
     QTest::addColumn<QStringList>("temperature");
-    QTest::newRow("imperial")
-        << 0
-        << QStringList{"mils", "10", "0.2540", "mm", "0.0100", "in", "254.0000", "um"}
-        << QStringList{"72", "°F", "22.22", "°C"};
+    QTest::newRow("imperial") << 0 << QStringList{"mils",   "10", "0.2540",   "mm",
+                                                  "0.0100", "in", "254.0000", "um"}
+                              << QStringList{"72", "°F", "22.22", "°C"};
     // The stored metric system converts the designed 10 mils; 72 is then read in Celsius.
-    QTest::newRow("metric")
-        << 1
-        << QStringList{"mm", "0.254", "10.0000", "mils", "254.0000", "um", "0.0100", "in"}
-        << QStringList{"72", "°C", "161.60", "°F"};
+    QTest::newRow("metric") << 1 << QStringList{"mm",       "0.254", "10.0000", "mils",
+                                                "254.0000", "um",    "0.0100",  "in"}
+                            << QStringList{"72", "°C", "161.60", "°F"};
 }
 
 void ConversionCalculatorTest::defaults()
@@ -165,14 +163,34 @@ void ConversionCalculatorTest::complexNumbers_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("magnitudeOrReal");
     QTest::addColumn<QString>("angleOrJ");
-    QTest::newRow("(-1, 1): second quadrant") << false << "-1" << "1" << "1.4142" << "135.0000";
-    QTest::newRow("(-1, -1): third quadrant") << false << "-1" << "-1" << "1.4142"
+    QTest::newRow("(-1, 1): second quadrant") << false << "-1"
+                                              << "1"
+                                              << "1.4142"
+                                              << "135.0000";
+    QTest::newRow("(-1, -1): third quadrant") << false << "-1"
+                                              << "-1"
+                                              << "1.4142"
                                               << "-135.0000";
-    QTest::newRow("(0, 5): no division") << false << "0" << "5" << "5.0000" << "90.0000";
-    QTest::newRow("(0, 0)") << false << "0" << "0" << "0.0000" << "0.0000";
-    QTest::newRow("(3, -4)") << false << "3" << "-4" << "5.0000" << "-53.1301";
-    QTest::newRow("spec: polar (50, 90)") << true << "50" << "90" << "0.0001" << "50.0000";
-    QTest::newRow("polar (2, 180)") << true << "2" << "180" << "-2.0000" << "0.0000";
+    QTest::newRow("(0, 5): no division") << false << "0"
+                                         << "5"
+                                         << "5.0000"
+                                         << "90.0000";
+    QTest::newRow("(0, 0)") << false << "0"
+                            << "0"
+                            << "0.0000"
+                            << "0.0000";
+    QTest::newRow("(3, -4)") << false << "3"
+                             << "-4"
+                             << "5.0000"
+                             << "-53.1301";
+    QTest::newRow("spec: polar (50, 90)") << true << "50"
+                                          << "90"
+                                          << "0.0001"
+                                          << "50.0000";
+    QTest::newRow("polar (2, 180)") << true << "2"
+                                    << "180"
+                                    << "-2.0000"
+                                    << "0.0000";
 }
 
 void ConversionCalculatorTest::complexNumbers()
@@ -228,11 +246,21 @@ void ConversionCalculatorTest::sendAngle_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("sent");
     QTest::addColumn<QString>("radians");
-    QTest::newRow("computed angle") << false << false << "1" << "45.0000" << "0.7854";
-    QTest::newRow("computed angle, comma") << true << false << "1" << "45,0000" << "0.7854";
-    QTest::newRow("negative angle, comma") << true << false << "-1" << "-45,0000" << "-0.7854";
-    QTest::newRow("entered angle") << false << true << "22.5" << "22.5" << "0.3927";
-    QTest::newRow("entered angle, comma") << true << true << "22,5" << "22,5" << "0.3927";
+    QTest::newRow("computed angle") << false << false << "1"
+                                    << "45.0000"
+                                    << "0.7854";
+    QTest::newRow("computed angle, comma") << true << false << "1"
+                                           << "45,0000"
+                                           << "0.7854";
+    QTest::newRow("negative angle, comma") << true << false << "-1"
+                                           << "-45,0000"
+                                           << "-0.7854";
+    QTest::newRow("entered angle") << false << true << "22.5"
+                                   << "22.5"
+                                   << "0.3927";
+    QTest::newRow("entered angle, comma") << true << true << "22,5"
+                                          << "22,5"
+                                          << "0.3927";
 }
 
 void ConversionCalculatorTest::sendAngle()
@@ -283,11 +311,14 @@ void ConversionCalculatorTest::faultsKeepEarlierResults_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("gain not a number") << "Edit167" << "x"
+    QTest::newRow("gain not a number") << "Edit167"
+                                       << "x"
                                        << "error: 'x' is not a valid floating point value"
                                        << "1.1220";
-    QTest::newRow("gain overflows") << "Edit167" << "8000"
-                                    << "error: Floating point overflow" << "1.1220";
+    QTest::newRow("gain overflows") << "Edit167"
+                                    << "8000"
+                                    << "error: Floating point overflow"
+                                    << "1.1220";
 }
 
 void ConversionCalculatorTest::faultsKeepEarlierResults()
@@ -315,9 +346,12 @@ void ConversionCalculatorTest::links_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("SI prefixes") << "Label186" << "SI Prefixes";
-    QTest::newRow("dBm chart") << "Label159" << "dBm Chart";
-    QTest::newRow("Ohm's law") << "Label286" << "Ohms Law";
+    QTest::newRow("SI prefixes") << "Label186"
+                                 << "SI Prefixes";
+    QTest::newRow("dBm chart") << "Label159"
+                               << "dBm Chart";
+    QTest::newRow("Ohm's law") << "Label286"
+                               << "Ohms Law";
 }
 
 void ConversionCalculatorTest::links()

@@ -46,15 +46,13 @@ void TstConversionModel::distance_data()
     QTest::addColumn<bool>("metric");
     QTest::addColumn<double>("input");
     QTest::addColumn<QStringList>("results");
-    QTest::newRow("spec: 10 mils") << false << 10.0
-                                   << QStringList{"0.2540", "0.0100", "254.0000"};
-    QTest::newRow("spec: 10 mm") << true << 10.0
-                                 << QStringList{"393.7008", "10000.0000", "0.3937"};
+    QTest::newRow("spec: 10 mils") << false << 10.0 << QStringList{"0.2540", "0.0100", "254.0000"};
+    QTest::newRow("spec: 10 mm") << true << 10.0 << QStringList{"393.7008", "10000.0000", "0.3937"};
     // 1 in = 25.4 mm exactly, by hand.
-    QTest::newRow("1000 mils is an inch") << false << 1000.0
-                                          << QStringList{"25.4000", "1.0000", "25400.0000"};
-    QTest::newRow("25.4 mm is an inch") << true << 25.4
-                                        << QStringList{"1000.0000", "25400.0000", "1.0000"};
+    QTest::newRow("1000 mils is an inch")
+        << false << 1000.0 << QStringList{"25.4000", "1.0000", "25400.0000"};
+    QTest::newRow("25.4 mm is an inch")
+        << true << 25.4 << QStringList{"1000.0000", "25400.0000", "1.0000"};
     QTest::newRow("negative") << false << -5.0 << QStringList{"-0.1270", "-0.0050", "-127.0000"};
 }
 
@@ -140,17 +138,27 @@ void TstConversionModel::polar_data()
     QTest::addColumn<double>("imaginary");
     QTest::addColumn<QString>("magnitude");
     QTest::addColumn<QString>("angle");
-    QTest::newRow("spec: (50, 0)") << 50.0 << 0.0 << "50.0000" << "0.0000";
-    QTest::newRow("(1, 1)") << 1.0 << 1.0 << "1.4142" << "45.0000";
-    QTest::newRow("(-1, 1) second quadrant") << -1.0 << 1.0 << "1.4142" << "135.0000";
-    QTest::newRow("(-1, -1) third quadrant") << -1.0 << -1.0 << "1.4142" << "-135.0000";
-    QTest::newRow("(1, -1) fourth quadrant") << 1.0 << -1.0 << "1.4142" << "-45.0000";
-    QTest::newRow("(-1, 0) on the negative axis") << -1.0 << 0.0 << "1.0000" << "180.0000";
-    QTest::newRow("(0, 5)") << 0.0 << 5.0 << "5.0000" << "90.0000";
-    QTest::newRow("(0, -5)") << 0.0 << -5.0 << "5.0000" << "-90.0000";
-    QTest::newRow("(0, 0)") << 0.0 << 0.0 << "0.0000" << "0.0000";
+    QTest::newRow("spec: (50, 0)") << 50.0 << 0.0 << "50.0000"
+                                   << "0.0000";
+    QTest::newRow("(1, 1)") << 1.0 << 1.0 << "1.4142"
+                            << "45.0000";
+    QTest::newRow("(-1, 1) second quadrant") << -1.0 << 1.0 << "1.4142"
+                                             << "135.0000";
+    QTest::newRow("(-1, -1) third quadrant") << -1.0 << -1.0 << "1.4142"
+                                             << "-135.0000";
+    QTest::newRow("(1, -1) fourth quadrant") << 1.0 << -1.0 << "1.4142"
+                                             << "-45.0000";
+    QTest::newRow("(-1, 0) on the negative axis") << -1.0 << 0.0 << "1.0000"
+                                                  << "180.0000";
+    QTest::newRow("(0, 5)") << 0.0 << 5.0 << "5.0000"
+                            << "90.0000";
+    QTest::newRow("(0, -5)") << 0.0 << -5.0 << "5.0000"
+                             << "-90.0000";
+    QTest::newRow("(0, 0)") << 0.0 << 0.0 << "0.0000"
+                            << "0.0000";
     // 3-4-5 triangle; atan2 by hand (python3) with pi taken as 3.14159.
-    QTest::newRow("(-3, -4)") << -3.0 << -4.0 << "5.0000" << "-126.8699";
+    QTest::newRow("(-3, -4)") << -3.0 << -4.0 << "5.0000"
+                              << "-126.8699";
 }
 
 void TstConversionModel::polar()

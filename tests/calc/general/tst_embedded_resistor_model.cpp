@@ -28,13 +28,18 @@ void TstEmbeddedResistorModel::rectangular_data()
     QTest::addColumn<QString>("ohms");
     QTest::addColumn<QString>("sqMils");
     QTest::addColumn<QString>("sqMm");
-    QTest::newRow("spec: 100 x 50 mils") << 25.0 << 0.1 << 0.05 << "50.000" << "5000.00"
+    QTest::newRow("spec: 100 x 50 mils") << 25.0 << 0.1 << 0.05 << "50.000"
+                                         << "5000.00"
                                          << "3.226";
     QTest::newRow("spec: 2.54 x 1.27 mm") << 25.0 << 2.54 / 25.4 << 1.27 / 25.4 << "50.000"
-                                          << "5000.00" << "3.226";
+                                          << "5000.00"
+                                          << "3.226";
     // A square of film is its sheet resistance, whatever its size.
-    QTest::newRow("one square") << 100.0 << 0.03 << 0.03 << "100.000" << "900.00" << "0.581";
-    QTest::newRow("long and thin") << 1000.0 << 0.5 << 0.005 << "100000.000" << "2500.00"
+    QTest::newRow("one square") << 100.0 << 0.03 << 0.03 << "100.000"
+                                << "900.00"
+                                << "0.581";
+    QTest::newRow("long and thin") << 1000.0 << 0.5 << 0.005 << "100000.000"
+                                   << "2500.00"
                                    << "1.613";
 }
 
@@ -61,11 +66,15 @@ void TstEmbeddedResistorModel::annular_data()
     QTest::addColumn<QString>("outer");
     QTest::addColumn<QString>("ring");
     QTest::addColumn<QString>("area");
-    QTest::newRow("spec defaults") << 25.0 << 20.0 << 10.0 << "246.905" << "113.453"
+    QTest::newRow("spec defaults") << 25.0 << 20.0 << 10.0 << "246.905"
+                                   << "113.453"
                                    << "47565.37";
-    QTest::newRow("50 ohms/sq, 10 inside, 5 ohms") << 50.0 << 10.0 << 5.0 << "18.745" << "4.372"
+    QTest::newRow("50 ohms/sq, 10 inside, 5 ohms") << 50.0 << 10.0 << 5.0 << "18.745"
+                                                   << "4.372"
                                                    << "197.42";
-    QTest::newRow("a thin ring") << 100.0 << 0.5 << 1.0 << "0.532" << "0.016" << "0.03";
+    QTest::newRow("a thin ring") << 100.0 << 0.5 << 1.0 << "0.532"
+                                 << "0.016"
+                                 << "0.03";
 }
 
 void TstEmbeddedResistorModel::annular()
@@ -102,8 +111,8 @@ void TstEmbeddedResistorModel::annularSolvesTheRingResistance()
     const AnnularResistor r = annularResistor(sheet, inside, target);
     const double back = sheet / (2 * std::numbers::pi) * std::log(r.outerDiameter / inside);
     QVERIFY2(std::fabs(back / target - 1) < 1e-6, qPrintable(QString::number(back, 'g', 12)));
-    QVERIFY(std::fabs(std::numbers::pi / 4 *
-                          (r.outerDiameter * r.outerDiameter - inside * inside) / r.area -
+    QVERIFY(std::fabs(std::numbers::pi / 4 * (r.outerDiameter * r.outerDiameter - inside * inside) /
+                          r.area -
                       1) < 1e-5);
 }
 

@@ -121,22 +121,40 @@ void PlanarInductorCalculatorTest::refusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("correction");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("no turns") << 0 << "Edit88" << "0" << "Number of turns can't be <= 0" << "1"
-                              << QStringList{"330.000", "0.0294", "23.4822"};
-    QTest::newRow("negative turns") << 0 << "Edit88" << "-2" << "Number of turns can't be <= 0"
+    QTest::newRow("no turns") << 0 << "Edit88"
+                              << "0"
+                              << "Number of turns can't be <= 0"
+                              << "1" << QStringList{"330.000", "0.0294", "23.4822"};
+    QTest::newRow("negative turns") << 0 << "Edit88"
+                                    << "-2"
+                                    << "Number of turns can't be <= 0"
                                     << "1" << QStringList{"330.000", "0.0294", "23.4822"};
-    QTest::newRow("no width") << 0 << "Edit89" << "0" << "Conductor width can't be <= 0" << "10"
-                              << QStringList{"170.000", "0.3462", "248.5936"};
-    QTest::newRow("no width, metric") << 1 << "Edit89" << "-1" << "Conductor width can't be <= 0"
+    QTest::newRow("no width") << 0 << "Edit89"
+                              << "0"
+                              << "Conductor width can't be <= 0"
+                              << "10" << QStringList{"170.000", "0.3462", "248.5936"};
+    QTest::newRow("negative width typed with a comma")
+        << 0 << "Edit89"
+        << "-0,5"
+        << "Conductor width can't be <= 0"
+        << "10" << QStringList{"170.000", "0.3462", "248.5936"};
+    QTest::newRow("no width, metric") << 1 << "Edit89"
+                                      << "-1"
+                                      << "Conductor width can't be <= 0"
                                       << "254" << QStringList{"4318.000", "0.3462", "248.5936"};
-    QTest::newRow("negative spacing") << 0 << "Edit91" << "-1"
-                                      << "Conductor spacing can't be less than 0" << "0"
-                                      << QStringList{"250.000", "0.1667", "383.9226"};
-    QTest::newRow("no outer diameter") << 0 << "Edit92" << "0" << "Outer diameter can't be <= 0"
+    QTest::newRow("negative spacing") << 0 << "Edit91"
+                                      << "-1"
+                                      << "Conductor spacing can't be less than 0"
+                                      << "0" << QStringList{"250.000", "0.1667", "383.9226"};
+    QTest::newRow("no outer diameter") << 0 << "Edit92"
+                                       << "0"
+                                       << "Outer diameter can't be <= 0"
                                        << "350" << QStringList{"170.000", "0.3462", "248.5936"};
-    QTest::newRow("no outer diameter, metric") << 1 << "Edit92" << "-8890"
-                                               << "Outer diameter can't be <= 0" << "8890"
-                                               << QStringList{"4318.000", "0.3462", "248.5936"};
+    QTest::newRow("no outer diameter, metric")
+        << 1 << "Edit92"
+        << "-8890"
+        << "Outer diameter can't be <= 0"
+        << "8890" << QStringList{"4318.000", "0.3462", "248.5936"};
 }
 
 void PlanarInductorCalculatorTest::refusals()
@@ -203,11 +221,19 @@ void PlanarInductorCalculatorTest::separators_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("inductance");
-    QTest::newRow("point mode reads a comma as a point") << false << "10,5" << "" << "241.7518";
-    QTest::newRow("point mode") << false << "10.5" << "" << "241.7518";
-    QTest::newRow("comma mode") << true << "10,5" << "" << "241.7518";
+    QTest::newRow("point mode reads a comma as a point") << false << "10,5"
+                                                         << ""
+                                                         << "241.7518";
+    QTest::newRow("point mode") << false << "10.5"
+                                << ""
+                                << "241.7518";
+    QTest::newRow("comma mode") << true << "10,5"
+                                << ""
+                                << "241.7518";
     QTest::newRow("comma mode refuses a point")
-        << true << "10.5" << "error: '10.5' is not a valid floating point value" << "248.5936";
+        << true << "10.5"
+        << "error: '10.5' is not a valid floating point value"
+        << "248.5936";
 }
 
 void PlanarInductorCalculatorTest::separators()
@@ -229,9 +255,15 @@ void PlanarInductorCalculatorTest::unitSwitchRoundTrip_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("metric");
     QTest::addColumn<QString>("back");
-    QTest::newRow("point") << false << "10.5" << "266.7" << "10.5";
-    QTest::newRow("point mode, typed with a comma") << false << "1,5" << "38.1" << "1.5";
-    QTest::newRow("comma") << true << "10,5" << "266,7" << "10,5";
+    QTest::newRow("point") << false << "10.5"
+                           << "266.7"
+                           << "10.5";
+    QTest::newRow("point mode, typed with a comma") << false << "1,5"
+                                                    << "38.1"
+                                                    << "1.5";
+    QTest::newRow("comma") << true << "10,5"
+                           << "266,7"
+                           << "10,5";
 }
 
 void PlanarInductorCalculatorTest::unitSwitchRoundTrip()

@@ -34,8 +34,8 @@ void TstPlanarInductorModel::shapes_data()
     QTest::newRow("spec: octagonal") << 2 << 5.0 << 254.0 << 254.0 << 8890.0 << "209.3337";
     QTest::newRow("spec: circular") << 3 << 5.0 << 254.0 << 254.0 << 8890.0 << "210.8410";
     // Own geometries, the expression evaluated by hand (python3).
-    QTest::newRow("hexagonal, 3 turns of 100/50 um in 2 mm") << 1 << 3.0 << 100.0 << 50.0
-                                                               << 2000.0 << "21.5557";
+    QTest::newRow("hexagonal, 3 turns of 100/50 um in 2 mm")
+        << 1 << 3.0 << 100.0 << 50.0 << 2000.0 << "21.5557";
     QTest::newRow("circular, 2.5 turns of 5/5 mils in 200 mils")
         << 3 << 2.5 << 127.0 << 127.0 << 5080.0 << "58.4375";
 }
@@ -49,9 +49,9 @@ void TstPlanarInductorModel::shapes()
     QFETCH(double, outer);
     QFETCH(QString, inductance);
     const double inner = innerDiameter(turns, width, spacing, outer);
-    QCOMPARE(QString::asprintf("%.4f", tw::planar::inductance(SpiralShape(shape), turns, outer,
-                                                               inner)),
-             inductance);
+    QCOMPARE(
+        QString::asprintf("%.4f", tw::planar::inductance(SpiralShape(shape), turns, outer, inner)),
+        inductance);
 }
 
 // With mu0 = 4 pi 1e-7 H/m (1.2566 nH/um) the values rise by the truncation of the constant
@@ -86,12 +86,11 @@ void TstPlanarInductorModel::geometry_data()
     QTest::addColumn<double>("inner");
     QTest::addColumn<QString>("fill");
     QTest::newRow("spec defaults") << 5.0 << 254.0 << 254.0 << 8890.0 << 4318.0 << "0.3462";
-    QTest::newRow("one turn: no spacing inside") << 1.0 << 100.0 << 999.0 << 1000.0 << 800.0
-                                                 << "0.1111";
-    QTest::newRow("spec: 20 turns overlap") << 20.0 << 254.0 << 254.0 << 8890.0 << -10922.0
-                                            << "-9.7500";
-    QTest::newRow("turns filling the middle") << 2.0 << 100.0 << 100.0 << 600.0 << 0.0
-                                              << "1.0000";
+    QTest::newRow("one turn: no spacing inside")
+        << 1.0 << 100.0 << 999.0 << 1000.0 << 800.0 << "0.1111";
+    QTest::newRow("spec: 20 turns overlap")
+        << 20.0 << 254.0 << 254.0 << 8890.0 << -10922.0 << "-9.7500";
+    QTest::newRow("turns filling the middle") << 2.0 << 100.0 << 100.0 << 600.0 << 0.0 << "1.0000";
 }
 
 void TstPlanarInductorModel::geometry()

@@ -41,9 +41,9 @@ void TstPlaneModel::targetImpedance()
     QFETCH(double, ac);
     QFETCH(double, transient);
     QFETCH(QString, impedance);
-    QCOMPARE(QString::asprintf("%.5f",
-                               tw::plane::targetImpedance(volts, amps, margin, ac, transient)),
-             impedance);
+    QCOMPARE(
+        QString::asprintf("%.5f", tw::plane::targetImpedance(volts, amps, margin, ac, transient)),
+        impedance);
 }
 
 void TstPlaneModel::capacitance_data()
@@ -56,11 +56,14 @@ void TstPlaneModel::capacitance_data()
     QTest::addColumn<QString>("reactanceAt1MHz");
     QTest::newRow("spec: 64 Sq.In, 2 mils") << false << 4.6 << 64.0 << 2.0 << "33120.00"
                                             << "4.8054";
-    QTest::newRow("spec: the same plane in metric") << true << 4.6 << 41290.32 << 0.0508
-                                                    << "33120.00" << "4.8054";
+    QTest::newRow("spec: the same plane in metric")
+        << true << 4.6 << 41290.32 << 0.0508 << "33120.00"
+        << "4.8054";
     // By hand (python3): air, and a small RO4350 plane.
-    QTest::newRow("air") << false << 1.0 << 64.0 << 2.0 << "7200.00" << "22.1049";
-    QTest::newRow("10 Sq.In at 5 mils") << false << 3.66 << 10.0 << 5.0 << "1647.00" << "96.6333";
+    QTest::newRow("air") << false << 1.0 << 64.0 << 2.0 << "7200.00"
+                         << "22.1049";
+    QTest::newRow("10 Sq.In at 5 mils") << false << 3.66 << 10.0 << 5.0 << "1647.00"
+                                        << "96.6333";
     QTest::newRow("2 Sq.mm at 0.0508 mm") << true << 4.6 << 2.0 << 0.0508 << "1.60"
                                           << "99208.4011";
 }
