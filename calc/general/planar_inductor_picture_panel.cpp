@@ -78,7 +78,7 @@ QPainterPath spiralCentreLine(planar::SpiralShape shape, const SpiralGeometry &g
 
     // A circle per turn, joined to the next one over the last stretch of its round.
     const double total = drawn * 360;
-    const double jog = 30;
+    const double jog = 45;
     auto radius = [&](double degrees) {
         const int turn = static_cast<int>(degrees / 360);
         const double into = degrees - turn * 360.0;
@@ -86,7 +86,7 @@ QPainterPath spiralCentreLine(planar::SpiralShape shape, const SpiralGeometry &g
             return apothem(turn);
         return apothem(turn) - pitch * (into - (360 - jog)) / jog;
     };
-    for (double degrees = 0;; degrees = std::min(degrees + 3, total)) {
+    for (double degrees = 0;; degrees = std::min(degrees + 1.5, total)) {
         const double r = radius(degrees);
         const double a = degrees * std::numbers::pi / 180;
         const QPointF at(r * std::cos(a), r * std::sin(a));
@@ -137,7 +137,7 @@ void SpiralPicture::paintEvent(QPaintEvent *)
     toWidget.translate(centre.x(), centre.y());
     toWidget.scale(f, f);
     QPen conductor(drawing::copper, scale(g.width));
-    conductor.setJoinStyle(Qt::MiterJoin);
+    conductor.setJoinStyle(shape_ == planar::SpiralShape::Circular ? Qt::RoundJoin : Qt::MiterJoin);
     conductor.setCapStyle(Qt::FlatCap);
     p.setPen(conductor);
     p.setBrush(Qt::NoBrush);

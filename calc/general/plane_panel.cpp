@@ -7,6 +7,7 @@
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace tw {
@@ -62,6 +63,13 @@ PlaneCalculator::PlaneCalculator(QWidget *parent, Context &context) : context_(c
     Edit107 = spin.box;
     UpDown4 = spin.spin;
     Edit114 = spin.unit;
+
+    // The three groups share one column of boxes.
+    int captions = 0;
+    for (QLabel *label : {Label223, Label226, Label228, Label224, Label225})
+        captions = std::max(captions, label->sizeHint().width());
+    for (const Form *group : {&voltage, &current, &noise})
+        group->grid()->setColumnMinimumWidth(0, captions);
 
     row = pdn.result({"Label227",
                       "Target PDN Impedance",
