@@ -6,7 +6,11 @@
 #include "calc/current/fusing_panel.h"
 #include "calc/current/thermal_panel.h"
 #include "calc/current/via_panel.h"
+#include "calc/general/conversion_panel.h"
+#include "calc/general/embedded_resistor_panel.h"
 #include "calc/general/ohms_law_panel.h"
+#include "calc/general/planar_inductor_panel.h"
+#include "calc/general/plane_panel.h"
 #include "calc/general/ppm_panel.h"
 #include "calc/general/reactance_panel.h"
 #include "calc/general/wavelength_panel.h"
@@ -30,10 +34,18 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<DifferentialPairCalculator>(parent, context);
     case 7:
         return std::make_unique<ImpedanceCalculator>(parent, context);
+    case 8:
+        return std::make_unique<ConversionCalculator>(parent, context);
+    case 9:
+        return std::make_unique<PlanarInductorCalculator>(parent, context);
+    case 10:
+        return std::make_unique<PlaneCalculator>(parent, context);
     case 11:
         return std::make_unique<ThermalCalculator>(parent, context);
     case 12:
         return std::make_unique<FusingCalculator>(parent, context);
+    case 13:
+        return std::make_unique<EmbeddedResistorCalculator>(parent, context);
     case 14:
         return std::make_unique<PpmCalculator>(parent, context);
     case 15:

@@ -27,7 +27,10 @@ int applyLimits(std::span<const EntryLimit> rows, Messages &messages, DecimalMod
 {
     int corrected = 0;
     for (const EntryLimit &row : rows) {
-        const double value = parseNumber(row.box->text(), mode);
+        QString text = row.box->text();
+        if (row.commasAsPoints)
+            text.replace(QLatin1Char(','), QLatin1Char('.'));
+        const double value = parseNumber(text, mode);
         if (!refuses(row.refuse, value, row.bound))
             continue;
         messages.information(localDecimals(QString::fromUtf8(row.message), mode));

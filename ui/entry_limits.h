@@ -29,6 +29,8 @@ struct EntryLimit {
     // Written with a point; in comma mode every decimal number in them takes a comma.
     const char *message;
     const char *correction;
+    // The box's commas are read as points, for boxes that take either separator.
+    bool commasAsPoints = false;
 };
 
 bool refuses(Refuse refuse, double value, double bound);

@@ -62,7 +62,7 @@ Form::Form(QWidget *section, Handler enter, UnitEntries *units)
     grid_->setColumnStretch(3, 1);
 }
 
-FormRow Form::addRow(const RowSpec &spec, Edit *box)
+FormRow Form::addRow(const RowSpec &spec, Edit *box, QWidget *cell)
 {
     FormRow row;
     row.box = box;
@@ -71,15 +71,16 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box)
         row.caption->setBuddy(box);
         grid_->addWidget(row.caption, row_, 0);
     }
+    QWidget *shown = cell ? cell : box;
     if (!spec.unitName.isEmpty()) {
-        grid_->addWidget(box, row_, 1);
+        grid_->addWidget(shown, row_, 1);
         row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
         grid_->addWidget(row.unit, row_, 2);
     } else if (box->isReadOnly()) {
         // A result carries its unit in its text and takes the unit column as well.
         grid_->addWidget(box, row_, 1, 1, 2);
     } else {
-        grid_->addWidget(box, row_, 1);
+        grid_->addWidget(shown, row_, 1);
     }
     if (units_ && spec.convertOrder > 0)
         units_->inputs.push_back({spec.convertOrder, box, spec.quantity, spec.convertWhen});
@@ -93,6 +94,23 @@ FormRow Form::input(const RowSpec &spec)
     box->setMinimumWidth(inputBoxWidth(box));
     bindEnter(box);
     return addRow(spec, box);
+}
+
+SpinRow Form::spinInput(const RowSpec &spec, const QString &spinName, int min, int max,
+                        int position)
+{
+    auto *cell = new QWidget(section_);
+    auto *line = new QHBoxLayout(cell);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(1);
+    auto *box = new Edit(cell, spec.box, spec.text, spec.hint);
+    auto *spin = new UpDown(cell, spinName, box, min, max, position);
+    box->setMinimumWidth(inputBoxWidth(box) - spin->sizeHint().width() - 1);
+    line->addWidget(box, 1);
+    line->addWidget(spin);
+    bindEnter(box);
+    const FormRow row = addRow(spec, box, cell);
+    return {row.caption, box, spin, row.unit};
 }
 
 FormRow Form::result(const RowSpec &spec)

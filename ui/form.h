@@ -53,6 +53,13 @@ struct FormRow {
     }
 };
 
+struct SpinRow {
+    QLabel *caption = nullptr;
+    Edit *box = nullptr;
+    UpDown *spin = nullptr;
+    Edit *unit = nullptr;
+};
+
 struct LabelRow {
     QLabel *caption = nullptr;
     QLabel *value = nullptr;
@@ -84,6 +91,8 @@ public:
 
     // An editable number box.
     FormRow input(const RowSpec &spec);
+    // An editable number box with spin buttons beside it.
+    SpinRow spinInput(const RowSpec &spec, const QString &spinName, int min, int max, int position);
     // A read-only result box.
     FormRow result(const RowSpec &spec);
     // A second read-only result with its unit box on the row just added, right of its unit box;
@@ -109,7 +118,8 @@ public:
     void bindEnter(Edit *box) const;
 
 private:
-    FormRow addRow(const RowSpec &spec, Edit *box);
+    // cell is what the box column holds: the box itself unless given.
+    FormRow addRow(const RowSpec &spec, Edit *box, QWidget *cell = nullptr);
 
     QWidget *section_;
     QGridLayout *grid_;

@@ -22,4 +22,12 @@ template <typename Box> void showResult(Box *box, const char *format, double val
     clearFloatFaults();
 }
 
+// A result written as the general float text, with the separator of the mode.
+template <typename Box> void showGeneralResult(Box *box, double value, DecimalMode mode)
+{
+    checkFloatFaults(value);
+    box->setText(generalFloatText(value, mode));
+    clearFloatFaults();
+}
+
 } // namespace tw

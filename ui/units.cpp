@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tw {
 
@@ -16,8 +17,12 @@ double convertQuantity(double value, Quantity quantity, UnitSystem to)
         return toMetric ? value * 25.4 * 0.001 : value * 0.03937007874015748 * 1000;
     case Quantity::Thickness:
         return toMetric ? value * 25.4 : value * 0.03937007874015748;
-    case Quantity::Area:
-        return roundTo2Decimals(toMetric ? value * 645.1612903225806 : value * 0.00155);
+    case Quantity::Area: {
+        const double area = toMetric ? value * 645.1612903225806 : value * 0.00155;
+        // Two decimals tidy a large area; a small one would lose itself (2 Sq.mm is 0.0031 Sq.In).
+        const double rounded = roundTo2Decimals(area);
+        return std::abs(rounded - area) < 0.01 * std::abs(area) ? rounded : area;
+    }
     }
     return value;
 }

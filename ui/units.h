@@ -19,7 +19,8 @@ enum class UnitSystem { Imperial = 0, Metric = 1 };
 enum class Quantity {
     Length,    // mils and mm
     Thickness, // mils and micrometres
-    Area,      // square inches and square millimetres, rounded to two decimals
+    Area,      // square inches and square millimetres, rounded to two decimals where that
+               // changes the area by less than 1 %
 };
 
 double convertQuantity(double value, Quantity quantity, UnitSystem to);

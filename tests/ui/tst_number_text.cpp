@@ -164,6 +164,9 @@ void NumberTextTest::unitRoundTrip_data()
                               << "64";
     QTest::newRow("area rounds half away") << 1.0 << int(Quantity::Area) << "645.16"
                                            << "1";
+    // Rounded to two decimals it would be 0.00 Sq.In.
+    QTest::newRow("2 Sq.mm keeps its digits") << 0.0031 << int(Quantity::Area) << "2"
+                                              << "0.0031";
 }
 
 void NumberTextTest::unitRoundTrip()
