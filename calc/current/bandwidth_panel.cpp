@@ -76,7 +76,7 @@ BandwidthCalculator::BandwidthCalculator(QWidget *parent, Context &context) : co
     Edit43 = panel.result({"", "Propagation Speed (C/Sqrt(Er))", "Edit43"}).box;
     Label124 = new LinkLabel(GroupBox6, "Label124", "Speed of Light", context_.desktop,
                              speedOfLightArticle);
-    panel.grid()->addWidget(Label124, panel.nextRow() - 1, 2, 1, 2, Qt::AlignLeft);
+    panel.grid()->addWidget(Label124, panel.nextRow() - 1, 3, Qt::AlignLeft);
     panel.addSpacing();
 
     GroupBox41 = panel.section("GroupBox41", " IPC-2251 Method ");
