@@ -4,6 +4,7 @@
 #include "app/settings/registry_install_dialog.h"
 #include "app/settings/settings_store.h"
 #include "app/settings/splash.h"
+#include "app/version.h"
 #include "ui/errors.h"
 #include "ui/event_guard.h"
 #include "ui/messages.h"
@@ -26,7 +27,8 @@ TForm1::TForm1(Services services, StartOptions start)
     : services_(std::move(services)), start_(start)
 {
     setObjectName("TForm1");
-    setWindowTitle(QStringLiteral("Korvane, Inc. - Tracewright V7.06 - ") + makerAddress);
+    setWindowTitle(QStringLiteral("Korvane, Inc. - Tracewright V%1 - %2")
+                       .arg(QLatin1String(programVersion), QLatin1String(makerAddress)));
     setErrorDisplay(&services_.messages);
 
     context_.decimalMode = start_.decimalMode;

@@ -1,35 +1,104 @@
 #include "app/program.h"
 
 #include "app/settings/settings_store.h"
+#include "app/version.h"
 #include "ui/messages.h"
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace tw {
 
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
+namespace {
+
+QString programName(const QStringList &arguments)
+{
+    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    return name.isEmpty() ? QStringLiteral("tracewright") : name;
+}
+
+CommandLine failure(const QStringList &arguments, const QString &reason)
 {
     CommandLine line;
-    for (const QString &argument : arguments.mid(1)) {
-        if (argument == QStringLiteral("--no-splash")) {
-            line.noSplash = true;
-        } else if (argument == QStringLiteral("--decimal=point")) {
+    line.action = CommandLine::Action::Error;
+    const QString name = programName(arguments);
+    line.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(name, reason);
+    return line;
+}
+
+// Qt chooses its window-system plugin when the application object is made, and without a display
+// it aborts there, before --help or --version could answer. With no display and no platform
+// asked for, the offscreen plugin is chosen instead; true when that happened.
+bool chooseOffscreenWithoutDisplay(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Engineering calculator for printed-circuit-board designers."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Prints these options and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Prints the version and exits."));
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Starts without waiting at the splash."));
+    const QCommandLineOption decimal(QStringLiteral("decimal"),
+                                     QStringLiteral("Decimal separator instead of the locale's."),
+                                     QStringLiteral("point|comma"));
+    parser.addOptions({help, version, noSplash, decimal});
+    // Like Qt's own options (-platform, -style), a single dash also starts a long option: a
+    // mistyped -nosplash is then reported as one unknown option, not as eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+
+    if (!parser.parse(arguments))
+        return failure(arguments, parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return failure(
+            arguments,
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        line.text = QStringLiteral("Tracewright %1\n").arg(QLatin1String(programVersion));
+        return line;
+    }
+    line.noSplash = parser.isSet(noSplash);
+    if (parser.isSet(decimal)) {
+        const QString value = parser.value(decimal);
+        if (value == QStringLiteral("point"))
             line.decimalMode = DecimalMode::Point;
-        } else if (argument == QStringLiteral("--decimal=comma")) {
+        else if (value == QStringLiteral("comma"))
             line.decimalMode = DecimalMode::Comma;
-        } else {
-            if (error)
-                *error = QStringLiteral("Unknown option '%1'. Options: --no-splash, "
-                                        "--decimal=point, --decimal=comma")
-                             .arg(argument);
-            return std::nullopt;
-        }
+        else
+            return failure(
+                arguments,
+                QStringLiteral("Invalid value '%1' for --decimal: use point or comma.").arg(value));
     }
     return line;
 }
@@ -43,23 +112,41 @@ DecimalMode decidedDecimalMode(const CommandLine &line)
 
 int runProgram(int argc, char **argv)
 {
+    const bool noDisplay = chooseOffscreenWithoutDisplay(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korvane Toolkit");
+    QApplication::setApplicationVersion(QLatin1String(programVersion));
+    QGuiApplication::setDesktopFileName(QLatin1String(desktopId));
+
+    const CommandLine line = parseCommandLine(QApplication::arguments());
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s\n", qPrintable(line.text));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+    if (noDisplay) {
+        std::fprintf(stderr,
+                     "%s: no window system: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"
+                     "Set QT_QPA_PLATFORM=offscreen to run without one.\n",
+                     qPrintable(programName(QApplication::arguments())));
+        return 1;
+    }
+
     BoxMessages messages;
     try {
-        QString error;
-        const std::optional<CommandLine> line = parseCommandLine(application.arguments(), &error);
-        if (!line) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-            return 2;
-        }
         NativeSettingsStore settings;
         SystemDesktop desktop;
         SystemClock systemClock;
         NoWaitClock noWait;
-        StartOptions start{line->noSplash, decidedDecimalMode(*line)};
+        StartOptions start{line.noSplash, decidedDecimalMode(line)};
         Services services{messages, settings, desktop,
-                          line->noSplash ? static_cast<Clock &>(noWait) : systemClock,
+                          line.noSplash ? static_cast<Clock &>(noWait) : systemClock,
                           [](int code) { std::exit(code); }};
         TForm1 window(services, start);
         messages.setParent(&window);

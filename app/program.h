@@ -8,13 +8,18 @@
 
 namespace tw {
 
-// Command-line options: --no-splash, --decimal=point|comma. nullopt and a message for anything
-// else.
+// What the command line asks for. Run carries the start options; Help, Version and Error carry
+// the text to print (Error's on standard error, with the hint to --help).
 struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
     bool noSplash = false;
     std::optional<DecimalMode> decimalMode;
+    QString text;
 };
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
+// arguments as QCoreApplication::arguments() gives them: the program first, the toolkit's own
+// options already removed.
+CommandLine parseCommandLine(const QStringList &arguments);
 
 // The decimal mode of the user's locale unless the command line chose one.
 DecimalMode decidedDecimalMode(const CommandLine &line);

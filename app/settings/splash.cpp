@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/settings/registry_file.h"
 #include "app/settings/settings_store.h"
+#include "app/version.h"
 #include "ui/errors.h"
 #include "ui/event_guard.h"
 #include "ui/messages.h"
@@ -24,7 +25,7 @@ TForm4::TForm4(TForm1 &main, Clock &clock) : QWidget(nullptr), main_(main), cloc
     setFixedSize(761, 609);
     Label1 = new QLabel("Loading:", this);
     Label1->setObjectName("Label1");
-    Label2 = new QLabel("Version 7.06", this);
+    Label2 = new QLabel(QStringLiteral("Version %1").arg(QLatin1String(programVersion)), this);
     Label2->setObjectName("Label2");
     Label3 = new QLabel("Loading program.", this);
     Label3->setObjectName("Label3");
