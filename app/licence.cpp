@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace tw {
@@ -48,12 +49,20 @@ bool writeLicencePdf(const QString &text, const QString &path)
     writer.setTitle("Tracewright Licence");
     writer.setCreator("Tracewright");
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    // The document keeps its own margin of 2 cm around the text.
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+
+    // The licence file is wrapped for a terminal; the page wraps its paragraphs itself.
+    QString html = QStringLiteral("<h2>Tracewright - Licence Agreement</h2>");
+    static const QRegularExpression blankLines(QStringLiteral("\\n\\s*\\n"));
+    for (const QString &paragraph : text.split(blankLines, Qt::SkipEmptyParts))
+        html +=
+            QStringLiteral("<p>") + paragraph.simplified().toHtmlEscaped() + QStringLiteral("</p>");
     QTextDocument document;
     QFont font("DejaVu Sans");
-    font.setPointSize(10);
+    font.setPointSize(11);
     document.setDefaultFont(font);
-    document.setPlainText(text);
+    document.setHtml(html);
     document.print(&writer);
     return QFileInfo(path).size() > 0;
 }

@@ -65,20 +65,23 @@ void youTube(QPainter &p, const QRectF &r)
 void traces(QPainter &p, const QRectF &r)
 {
     p.fillRect(r, QColor(235, 242, 230));
-    p.setPen(QPen(QColor(205, 130, 50), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
+    const QColor copper(205, 130, 50);
+    p.setPen(QPen(copper, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const int lines = 4;
+    // Each trace steps up by one pitch and ends in a via; a pitch of margin keeps them inside.
+    const double pitch = r.height() / (lines + 2);
+    const double end = r.right() - 10;
     for (int i = 0; i < lines; ++i) {
-        const double y = r.top() + r.height() * (i + 1) / (lines + 1);
+        const double y = r.top() + pitch * (i + 2);
         const double bend = r.left() + r.width() * (0.3 + 0.1 * i);
         QPainterPath path(QPointF(r.left(), y));
         path.lineTo(bend, y);
-        path.lineTo(bend + r.height() / (lines + 1), y - r.height() / (lines + 1));
-        path.lineTo(r.right() - 10, y - r.height() / (lines + 1));
-        p.drawPath(path);
-        p.setBrush(QColor(205, 130, 50));
-        p.drawEllipse(QPointF(r.right() - 10, y - r.height() / (lines + 1)), 4, 4);
+        path.lineTo(bend + pitch, y - pitch);
+        path.lineTo(end, y - pitch);
         p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+        p.setBrush(copper);
+        p.drawEllipse(QPointF(end, y - pitch), 4, 4);
     }
 }
 
@@ -151,6 +154,12 @@ void LinkImage::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     drawPicture(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), picture_);
+}
+
+void LinkImage::mousePressEvent(QMouseEvent *event)
+{
+    // The press is the picture's own; the menu bar around it must not take it for a menu click.
+    event->accept();
 }
 
 void LinkImage::mouseReleaseEvent(QMouseEvent *event)

@@ -57,7 +57,7 @@ TForm5::TForm5(QWidget *parent) : QDialog(parent)
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->addWidget(Memo1);
-    setFixedSize(560, 380);
+    setFixedSize(640, 400);
 }
 
 void TForm5::showEvent(QShowEvent *event)
