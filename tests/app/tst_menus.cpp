@@ -33,6 +33,7 @@ private slots:
     void noToolInARealBox();
     void licence_data();
     void licence();
+    void missingLicenceInARealBox();
     void licencePdf_data();
     void licencePdf();
 };
@@ -435,6 +436,18 @@ void MenusTest::licence()
                         .replace("{share}", root + "/share/tracewright")
                         .replace("{document}", document);
     QCOMPARE(f.messages.take(), expected);
+}
+
+void MenusTest::missingLicenceInARealBox()
+{
+    WindowFixture f;
+    f.install();
+    f.useRealMessageBoxes();
+    TForm1 &w = f.start();
+    w.findChild<QAction *>("EULA1")->trigger();
+    QCOMPARE(f.boxes.onScreen.size(), 1);
+    QVERIFY(f.boxes.onScreen.first().startsWith("The licence document EULA.pdf was not found."));
+    QVERIFY(f.desktop.documents.isEmpty());
 }
 
 void MenusTest::licencePdf_data()
