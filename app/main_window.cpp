@@ -1,15 +1,24 @@
 #include "app/main_window.h"
 
+#include "app/about_dialog.h"
 #include "app/calculator_table.h"
+#include "app/info_dialogs.h"
+#include "app/links.h"
+#include "app/menus.h"
+#include "app/outside_programs.h"
+#include "app/printing.h"
+#include "app/references_dialog.h"
 #include "app/settings/registry_install_dialog.h"
 #include "app/settings/settings_store.h"
 #include "app/settings/splash.h"
+#include "app/tray.h"
 #include "app/version.h"
 #include "ui/errors.h"
 #include "ui/event_guard.h"
 #include "ui/messages.h"
 #include "ui/result_text.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -19,16 +28,12 @@
 
 namespace tw {
 
-namespace {
-const char *const makerAddress = "www.korvane.com";
-}
-
 TForm1::TForm1(Services services, StartOptions start)
     : services_(std::move(services)), start_(start)
 {
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("Korvane, Inc. - Tracewright V%1 - %2")
-                       .arg(QLatin1String(programVersion), QLatin1String(makerAddress)));
+                       .arg(QLatin1String(programVersion), link::homeShown));
     setErrorDisplay(&services_.messages);
 
     context_.decimalMode = start_.decimalMode;
@@ -109,6 +114,15 @@ TForm1::TForm1(Services services, StartOptions start)
     StatusBar1->addWidget(StatusPanel1, 1);
     setStatusBar(StatusBar1);
 
+    if (!services_.printing) {
+        systemPrinting_ = std::make_unique<QtPrinting>();
+        services_.printing = systemPrinting_.get();
+    }
+    printer_ =
+        std::make_unique<FormPrinter>(*this, *options_->Label29, *options_->ProgressBar3,
+                                      services_.messages, *services_.printing, services_.clock);
+    connect(options_->Button2, &QPushButton::clicked, this,
+            [this] { guardEvent([this] { printer_->Print1Click(); }); });
     buildMenus();
 
     TabControl1->onChange = [this] { TabControl1Change(); };
@@ -125,12 +139,14 @@ TForm1::TForm1(Services services, StartOptions start)
         calculator->declareUnits(units_);
 
     // The dialogs exist from the start: start-up writes the stored options into them.
+    dialogs_ = std::make_unique<InfoDialogs>(lock_, services_.messages, services_.desktop,
+                                             services_.programDirectory);
     form4_ = new TForm4(*this, services_.clock);
     // No parent: disabling the main window while the dialog is open must not disable the dialog.
     form6_ = new TForm6(services_.settings, services_.desktop);
     form6_->setTarget(this);
     context_.programOptions = form6_;
-    connect(form6_, &QDialog::rejected, this, [this] { setEnabled(true); });
+    connect(form6_, &QDialog::rejected, this, [this] { lock_.release(form6_); });
     form8_ = new TForm8(services_.settings, services_.messages, services_.exitProgram, this);
 
     setFixedSize(959, 757 + menuBar()->sizeHint().height() + StatusBar1->sizeHint().height());
@@ -141,44 +157,44 @@ TForm1::~TForm1()
     // The panels go first; the focus moving between the dying controls must not reach them.
     silenceControls(this);
     setErrorDisplay(nullptr);
+    tray_.reset();
+    dialogs_.reset();
     delete form4_;
     delete form6_;
 }
 
+TForm2 *TForm1::form2() const
+{
+    return dialogs_->form2();
+}
+
+TForm5 *TForm1::form5() const
+{
+    return dialogs_->form5();
+}
+
 void TForm1::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName("MainMenu1");
-    QMenu *file = bar->addMenu("&File");
-    file->setObjectName("F1");
-    Exit1 = file->addAction("&Exit");
-    Exit1->setObjectName("Exit1");
-    connect(Exit1, &QAction::triggered, this, [this] { guardEvent([this] { Exit1Click(); }); });
+    MenuHandlers h;
+    h.PrinterSetup1Click = [this] { printer_->PrinterSetup1Click(); };
+    h.Print1Click = [this] { printer_->Print1Click(); };
+    h.Exit1Click = [this] { Exit1Click(); };
+    h.calculatorClick = [this](int index) { configureCalculator(index); };
+    h.Calculator1Click = [this] { startProgram(services_.desktop, calculatorProgram()); };
+    h.ASCIIEditor1Click = [this] { startProgram(services_.desktop, textEditorProgram()); };
+    h.CopperWeight1Click = [this] { CopperWeight1Click(); };
+    h.Disclaimer1Click = [this] { dialogs_->Disclaimer1Click(); };
+    h.References1Click = [this] { dialogs_->References1Click(); };
+    h.About1Click = [this] { dialogs_->About1Click(); };
+    h.EULA1Click = [this] { dialogs_->EULA1Click(); };
+    h.ReinstallRegistryKeys1Click = [this] { ReinstallRegistryKeys1Click(); };
+    menu_ = std::make_unique<MainMenu>(*menuBar(), services_.desktop, h);
+    menuItems = menu_->calculatorItems;
+    Exit1 = menu_->Exit1;
+    CopperWeight1 = menu_->CopperWeight1;
+    ReinstallRegistryKeys1 = menu_->ReinstallRegistryKeys1;
 
-    QMenu *function = bar->addMenu("&Program Function");
-    function->setObjectName("Function1");
-    for (const CalculatorRow &row : calculatorTable()) {
-        QAction *item = function->addAction(row.menuCaption);
-        item->setObjectName(row.menuItem);
-        const int index = row.index;
-        connect(item, &QAction::triggered, this,
-                [this, index] { guardEvent([this, index] { configureCalculator(index); }); });
-        menuItems[static_cast<std::size_t>(index)] = item;
-    }
-
-    QMenu *tools = bar->addMenu("&Tools");
-    tools->setObjectName("ool1");
-    CopperWeight1 = tools->addAction("&Program Options");
-    CopperWeight1->setObjectName("CopperWeight1");
-    connect(CopperWeight1, &QAction::triggered, this,
-            [this] { guardEvent([this] { CopperWeight1Click(); }); });
-
-    QMenu *help = bar->addMenu("&Help");
-    help->setObjectName("Help1");
-    ReinstallRegistryKeys1 = help->addAction("Re&install Registry Keys");
-    ReinstallRegistryKeys1->setObjectName("ReinstallRegistryKeys1");
-    connect(ReinstallRegistryKeys1, &QAction::triggered, this,
-            [this] { guardEvent([this] { ReinstallRegistryKeys1Click(); }); });
+    tray_ = std::make_unique<Tray>([this] { dialogs_->Exit2Click(); }, [this] { Exit3Click(); });
 }
 
 UnitSystem TForm1::unitSystem() const
@@ -203,6 +219,16 @@ void TForm1::showEvent(QShowEvent *event)
         return;
     started_ = true;
     QTimer::singleShot(0, this, [this] { guardEvent([this] { Button3Click(); }); });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // A dialog left open would keep the program running without its window.
+    dialogs_->hideAll();
+    form4_->hide();
+    form6_->hide();
+    form8_->hide();
+    QMainWindow::closeEvent(event);
 }
 
 void TForm1::Button1Click()
@@ -334,10 +360,23 @@ void TForm1::Exit1Click()
     services_.exitProgram(0);
 }
 
+void TForm1::Exit3Click()
+{
+    services_.exitProgram(0);
+}
+
 void TForm1::CopperWeight1Click()
 {
-    setEnabled(false);
+    lock_.hold(form6_);
     form6_->show();
+}
+
+void TForm1::setWindowEnabled(bool enabled)
+{
+    if (enabled)
+        lock_.release(form6_);
+    else
+        lock_.hold(form6_);
 }
 
 void TForm1::ReinstallRegistryKeys1Click()

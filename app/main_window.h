@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/calculator.h"
-#include "ui/info_panel.h"
 #include "app/settings/program_options.h"
+#include "app/window_lock.h"
+#include "ui/calculator.h"
 #include "ui/context.h"
 #include "ui/controls.h"
+#include "ui/info_panel.h"
 #include "ui/options_panel.h"
 #include "ui/units.h"
 
@@ -19,10 +20,17 @@ namespace tw {
 
 class Clock;
 class Desktop;
+class FormPrinter;
+class InfoDialogs;
+class MainMenu;
 class Messages;
+class Printing;
 class SettingsStore;
+class TForm2;
 class TForm4;
+class TForm5;
 class TForm8;
+class Tray;
 
 struct StartOptions {
     bool noSplash = false;
@@ -35,6 +43,10 @@ struct Services {
     Desktop &desktop;
     Clock &clock;
     std::function<void(int)> exitProgram;
+    // Where the window is printed; null for the system's printers.
+    Printing *printing = nullptr;
+    // Where the program file is; empty for the folder of the running program.
+    QString programDirectory = {};
 };
 
 // The main window: calculator tabs and menu, the shared panels and the twenty calculators.
@@ -51,6 +63,7 @@ public:
     void RadioGroup3Click();
     void RadioGroup6Click();
     void Exit1Click();
+    void Exit3Click();
     void CopperWeight1Click();
     void ReinstallRegistryKeys1Click();
     void Label301Click();
@@ -68,7 +81,13 @@ public:
 
     OptionsPanel *options() const { return options_.get(); }
     InfoPanel *info() const { return info_.get(); }
+    InfoDialogs &dialogs() const { return *dialogs_; }
+    FormPrinter &printer() const { return *printer_; }
+    MainMenu &menu() const { return *menu_; }
+    Tray &tray() const { return *tray_; }
+    TForm2 *form2() const;
     TForm4 *form4() const { return form4_; }
+    TForm5 *form5() const;
     TForm6 *form6() const { return form6_; }
     TForm8 *form8() const { return form8_; }
 
@@ -88,6 +107,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
@@ -98,7 +118,7 @@ private:
     void etchFactorChanged(int etchFactor) override;
     void manualCopperChanged(bool manual) override;
     void recalculateWindow() override { Button1Click(); }
-    void setWindowEnabled(bool enabled) override { setEnabled(enabled); }
+    void setWindowEnabled(bool enabled) override;
 
     Services services_;
     StartOptions start_;
@@ -108,6 +128,12 @@ private:
     std::array<std::unique_ptr<Calculator>, 20> calculators_;
     UnitSwitch units_;
     UnitSystem unitsShown_ = UnitSystem::Imperial;
+    WindowLock lock_{*this};
+    std::unique_ptr<InfoDialogs> dialogs_;
+    std::unique_ptr<Printing> systemPrinting_;
+    std::unique_ptr<FormPrinter> printer_;
+    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<Tray> tray_;
     TForm4 *form4_ = nullptr;
     TForm6 *form6_ = nullptr;
     TForm8 *form8_ = nullptr;

@@ -152,7 +152,7 @@ LinkLabel::LinkLabel(QWidget *parent, const QString &name, const QString &captio
     setFontColour(this, Qt::blue);
     onClick = [desktop, address] {
         if (desktop)
-            desktop->openUrl(address);
+            openLink(*desktop, address);
     };
 }
 

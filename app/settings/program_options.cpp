@@ -1,5 +1,6 @@
 #include "app/settings/program_options.h"
 
+#include "app/links.h"
 #include "app/settings/settings_store.h"
 #include "ui/event_guard.h"
 #include "ui/platform.h"
@@ -139,7 +140,7 @@ void TForm6::Button1Click()
 
 void TForm6::BitBtn1Click()
 {
-    desktop_.openUrl("https://www.korvane.com/tracewright/help");
+    openLink(desktop_, link::help);
 }
 
 void TForm6::closeEvent(QCloseEvent *event)

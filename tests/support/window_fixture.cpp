@@ -13,7 +13,8 @@ void clickIndicator(QAbstractButton *button)
 }
 
 WindowFixture::WindowFixture(DecimalMode decimalMode)
-    : settings(std::make_unique<NativeSettingsStore>(dir.filePath("settings.ini"))),
+    : programDirectory(dir.filePath("bin")),
+      settings(std::make_unique<NativeSettingsStore>(dir.filePath("settings.ini"))),
       mode(decimalMode)
 {
 }
@@ -34,8 +35,13 @@ void WindowFixture::install(const QList<std::pair<QString, QString>> &changes)
 TForm1 &WindowFixture::start()
 {
     Messages &shown = realBoxes_ ? static_cast<Messages &>(boxes) : messages;
-    Services services{shown, *settings, desktop, clock,
-                      [this](int code) { exitCodes.append(code); }};
+    Services services{shown,
+                      *settings,
+                      desktop,
+                      clock,
+                      [this](int code) { exitCodes.append(code); },
+                      printing_ ? printing_ : &printer,
+                      programDirectory};
     window_ = std::make_unique<TForm1>(services, StartOptions{true, mode});
     window_->Button3Click();
     return *window_;

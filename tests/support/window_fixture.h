@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/printing.h"
 #include "app/settings/settings_store.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/real_message_boxes.h"
@@ -15,14 +16,67 @@
 
 namespace tw::test {
 
+// Records every shell action; a failing one records it and reports that it could not.
 class DesktopRecorder final : public Desktop {
 public:
     bool openUrl(const QString &address) override
     {
         opened.append(address);
-        return true;
+        return !failing;
+    }
+    bool openDocument(const QString &path) override
+    {
+        documents.append(path);
+        return !failing;
+    }
+    bool startProgram(const QString &program, const QStringList &) override
+    {
+        started.append(program);
+        return !failing;
     }
     QStringList opened;
+    QStringList documents;
+    QStringList started;
+    bool failing = false;
+};
+
+// Stands in for the printer: the print dialog answers from a queue (Cancel when empty), pages
+// are kept as images.
+class PrintRecorder final : public Printing {
+public:
+    bool hasPrinter() const override { return chosen || hasDefault; }
+    bool choosePrinter(QWidget *) override
+    {
+        ++dialogs;
+        const bool ok = !choices.isEmpty() && choices.takeFirst();
+        chosen = chosen || ok;
+        return ok;
+    }
+    QString printPage(const QImage &image) override
+    {
+        pages.append(image);
+        return failure;
+    }
+    bool hasDefault = false;
+    bool chosen = false;
+    QList<bool> choices;
+    int dialogs = 0;
+    QList<QImage> pages;
+    // Why the next pages fail; empty for success.
+    QString failure;
+};
+
+// Does not wait; a test can act at every wait, as events delivered meanwhile would.
+class TestClock final : public Clock {
+public:
+    void sleep(int) override
+    {
+        ++sleeps;
+        if (onSleep)
+            onSleep();
+    }
+    int sleeps = 0;
+    std::function<void()> onSleep;
 };
 
 // Clicks a radio button or check box on its indicator, where a click always hits.
@@ -40,6 +94,8 @@ public:
     TForm1 &start();
     // Before start: every message opens a real modal box, closed at once and still recorded.
     void useRealMessageBoxes() { realBoxes_ = true; }
+    // Before start: pages go to this printing instead of the recorder.
+    void usePrinting(Printing &printing) { printing_ = &printing; }
     // Destroys the window as the end of the program does.
     void destroyWindow() { window_.reset(); }
 
@@ -60,13 +116,17 @@ public:
     MessageRecorder messages;
     RealMessageBoxes boxes{messages};
     DesktopRecorder desktop;
-    NoWaitClock clock;
+    PrintRecorder printer;
+    TestClock clock;
+    // The program's folder as the window sees it (not created until a test needs it).
+    QString programDirectory;
     std::unique_ptr<NativeSettingsStore> settings;
     QList<int> exitCodes;
     DecimalMode mode;
 
 private:
     bool realBoxes_ = false;
+    Printing *printing_ = nullptr;
     std::unique_ptr<TForm1> window_;
 };
 
