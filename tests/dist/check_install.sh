@@ -22,7 +22,8 @@ share/applications/$id.desktop
 share/doc/tracewright/copyright
 share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/tracewright.1.gz
-share/metainfo/$id.metainfo.xml"
+share/metainfo/$id.metainfo.xml
+share/tracewright/EULA.pdf"
 actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
     fail "installed files differ from the expected list (< expected, > installed)"
@@ -30,7 +31,8 @@ if [ "$actual" != "$expected" ]; then
 fi
 
 desktop="$prefix/share/applications/$id.desktop"
-metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml
+share/tracewright/EULA.pdf"
 # Warnings and hints fail too: a clean entry prints nothing.
 report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ] ||
     fail "desktop-file-validate: $report"
