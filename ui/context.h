@@ -50,6 +50,8 @@ struct Context {
     std::function<void()> recalculate;
     // Opens the Program Options dialog without waiting for it.
     std::function<void()> showProgramOptions;
+    // Enables or disables the unit selector while a calculator is shown.
+    std::function<void(bool)> enableUnitSwitch;
 
     bool metric() const { return unitSystem && unitSystem() == UnitSystem::Metric; }
     double parse(const QString &text) const { return parseNumber(text, decimalMode); }

@@ -62,7 +62,8 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box)
         grid_->addWidget(row.unit, row_, 2);
     }
     if (units_ && spec.convertOrder > 0)
-        units_->inputs.push_back({spec.convertOrder, box, spec.quantity});
+        units_->inputs.push_back({spec.convertOrder, box, spec.quantity, spec.convertWhen, false,
+                                  spec.keepNotApplicable});
     ++row_;
     return row;
 }

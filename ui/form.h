@@ -30,6 +30,10 @@ struct RowSpec {
     // Above 0: the box's number is converted by the unit switch at this place of the order.
     int convertOrder = 0;
     Quantity quantity = Quantity::Length;
+    // The converted box may hold "N/A", which the switch leaves as it is.
+    bool keepNotApplicable = false;
+    // Set: the box is converted only while this holds.
+    std::function<bool()> convertWhen = {};
 };
 
 struct FormRow {
