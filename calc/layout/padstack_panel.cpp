@@ -2,6 +2,7 @@
 
 #include "calc/layout/padstack_picture_panel.h"
 #include "calc/layout/padstack_tables.h"
+#include "calc/layout/padstack_types_panel.h"
 #include "ui/context.h"
 #include "ui/entry_limits.h"
 #include "ui/errors.h"
@@ -23,58 +24,6 @@ using padstack::PadType;
 namespace {
 
 const QString notApplicable = QStringLiteral("N/A");
-
-struct Default {
-    const char *imperial = nullptr; // nullptr: the box keeps its text
-    const char *metric = nullptr;
-};
-
-// What choosing a type writes: captions of Label61, Label62, Label63, Label68, Label67 and
-// Label66; hints of Edit33 to Edit38; defaults of Edit33, Edit34, Edit35, Edit211 and Edit213.
-// A null text leaves the control as it is.
-struct TypeRow {
-    std::array<const char *, 6> captions;
-    std::array<const char *, 6> hints;
-    std::array<Default, 5> defaults;
-};
-
-const std::array<TypeRow, 5> typeRows{{
-    {{"Drill Diameter", "Annular Ring", "Isolation Width", "External Layers",
-      "Internal Signal Layers", "Internal Plane Layers"},
-     {"Enter the finished drill hole diameter.", "Enter the minimum annular ring for the padstack.",
-      "Enter the desired isolation width for the thermal relief.",
-      "Outer layer pad diameter for the given drill diameter.",
-      "Internal signal layer pad diameter for the given drill diameter.",
-      "Outer diameter of the thermal refief."},
-     {{{"32", "0.8128"}, {}, {}, {}, {}}}},
-    {{"Nominal Ball Diameter", nullptr, nullptr, "Nominal Land Diameter", "Land Variation",
-      nullptr},
-     {nullptr, nullptr, nullptr, "Nominal PCB Footprint land diameter.",
-      "PCB Footprint land variation.", nullptr},
-     {}},
-    {{"Distance Between Pads", "Conductor Width", "Spacing Constriant", "Maximum Pad Diameter",
-      "Calculated Annular Ring", nullptr},
-     {"Enter the distance between the pads.",
-      "Enter the desired conductor width to fit between pads.",
-      "Enter the design spacing constraint, Pad - Conductor.",
-      "Maximum pad diameter based on spacing constraints and desired conductor width.",
-      "Calculated annular ring based on generated pad size minus entered finished hole "
-      "diameter.",
-      nullptr},
-     {{{"100", "2.54"}, {"12", "0.3048"}, {"12", "0.3048"}, {"32", "0.8128"}, {"7", "0.1778"}}}},
-    {{"Distance Between Lands", "Land Diameter", "Spacing Constriant", "Maximum Conductor Width",
-      nullptr, nullptr},
-     {"Enter the BGA land pitch.", "Enter the land diameter.",
-      "Enter the design spacing constraint, Pad - Conductor.",
-      "Maximum conductor width based on land size / spacing.", nullptr, nullptr},
-     {{{"40", "1.00"}, {"13", "0.45"}, {"4", "0.1016"}, {}, {}}}},
-    {{"Length of side a", "Length of side b", nullptr, "Distance Between Corners",
-      "Suggested Min Drill", "Suggested Max Drill"},
-     {"Enter the length of side a.", "Enter the length of side b.", nullptr,
-      "Distance between the two corners of the pad / pin.",
-      "Suggested minimum drill hole diameter.", "Suggested maximum drill hole diameter."},
-     {{{"100", "2.54"}, {"100", "2.54"}, {}, {}, {}}}},
-}};
 
 // The drill limits of the thru-hole pad, in the order they are checked.
 EntryLimit drillBelow(Edit *box, bool metric)
@@ -348,7 +297,7 @@ void PadstackCalculator::configureType(PadType t)
     for (std::size_t i = 0; i < pictures_.size(); ++i)
         pictures_[i]->setVisible(i == index);
 
-    const TypeRow &row = typeRows[index];
+    const padstack::TypeRow &row = padstack::typeRow(t);
     const std::array<QLabel *, 6> captions{Label61, Label62, Label63, Label68, Label67, Label66};
     for (std::size_t i = 0; i < captions.size(); ++i)
         if (row.captions[i])
@@ -368,7 +317,7 @@ void PadstackCalculator::writeDefaults(PadType t)
 {
     const bool metric = context_.metric();
     const std::array<Edit *, 5> boxes{Edit33, Edit34, Edit35, Edit211, Edit213};
-    const TypeRow &row = typeRows[static_cast<std::size_t>(t)];
+    const padstack::TypeRow &row = padstack::typeRow(t);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const char *text = metric ? row.defaults[i].metric : row.defaults[i].imperial;
         if (text)
