@@ -24,7 +24,7 @@ void provideUnitSwitch(QWidget *page, Context &context)
     if (context.enableUnitSwitch)
         return;
     context.enableUnitSwitch = [page](bool enabled) {
-        if (auto *units = page->findChild<RadioGroup *>("RadioGroup6", Qt::FindDirectChildrenOnly))
+        if (auto *units = page->findChild<RadioGroup *>("RadioGroup6"))
             units->setEnabled(enabled);
     };
 }

@@ -73,9 +73,18 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
         row.box->setMaxLength(8);
         return row;
     };
-    const FormRow drill =
-        input({"Label61", "Drill Diameter", "Edit33", "32",
-               "Enter the finished drill hole diameter.", "Edit59", "mils", "mm", 14});
+    // A box the type hides follows the unit switch only while it holds a number: a text left
+    // there never blocks the switch.
+    auto whileShownOrNumber = [this](Edit *const &box) {
+        return [this, &box] {
+            return !box->isHidden() || isNumber(box->text(), context_.decimalMode);
+        };
+    };
+    RowSpec drillSpec{
+        "Label61", "Drill Diameter", "Edit33", "32", "Enter the finished drill hole diameter.",
+        "Edit59",  "mils",           "mm",     14};
+    drillSpec.convertWhen = whileShownOrNumber(Edit33);
+    const FormRow drill = input(drillSpec);
     Label61 = drill.caption;
     Edit33 = drill.box;
     Edit59 = drill.unit;
@@ -95,6 +104,7 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
                  "mm",
                  38};
     ring.keepNotApplicable = true;
+    ring.convertWhen = whileShownOrNumber(Edit34);
     const FormRow ringRow = input(ring);
     Label62 = ringRow.caption;
     Edit34 = ringRow.box;
@@ -109,16 +119,15 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
                       "mm",
                       39};
     isolation.keepNotApplicable = true;
+    isolation.convertWhen = whileShownOrNumber(Edit35);
     const FormRow isolationRow = input(isolation);
     Label63 = isolationRow.caption;
     Edit35 = isolationRow.box;
     Edit61 = isolationRow.unit;
-    // Only Conductor / Pad shows these two, and it writes them whenever it is chosen.
-    auto conductorPadShown = [this] { return type() == PadType::ConductorPad; };
     RowSpec hole{
         "Label76", "Drill Diameter", "Edit211", "32", "Enter the finished drill hole diameter.",
         "Edit212", "mils",           "mm",      22};
-    hole.convertWhen = conductorPadShown;
+    hole.convertWhen = whileShownOrNumber(Edit211);
     const FormRow holeRow = input(hole);
     Label76 = holeRow.caption;
     Edit211 = holeRow.box;
@@ -132,7 +141,7 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
                     "mils",
                     "mm",
                     23};
-    minRing.convertWhen = conductorPadShown;
+    minRing.convertWhen = whileShownOrNumber(Edit213);
     const FormRow minRingRow = input(minRing);
     Label174 = minRingRow.caption;
     Edit213 = minRingRow.box;
