@@ -481,7 +481,9 @@ void PadstackCalculator::calcThruHole(bool metric)
         showResult(Edit37, format, pad.pad);
         showResult(Edit39, format, pad.pad);
         showResult(Edit38, format, pad.reliefOuter);
-        Edit40->setText(QString::fromUtf8(padstack::spokeWidth(drill, metric)));
+        const QString spoke = QString::fromUtf8(padstack::spokeWidth(drill, metric));
+        Edit40->setText(spoke);
+        shape.spoke = spoke.section(' ', 0, 0).toDouble();
         shape.pad = pad.pad;
         shape.reliefOuter = pad.reliefOuter;
     } else {

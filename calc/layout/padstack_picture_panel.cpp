@@ -83,7 +83,7 @@ void PadstackPicture::drawThruHole(QPainter &p) const
     fill(p, QRectF(c.x() - side / 2, c.y() - side / 2, side, side), plane);
     disc(p, c, scale(outer), dielectric);
     if (shape_.plated) {
-        const double spoke = std::max(3.0, scale(pad) * 0.18);
+        const double spoke = scale(std::min(usable(shape_.spoke, 10), pad));
         fill(p, QRectF(c.x() - scale(outer) / 2, c.y() - spoke / 2, scale(outer), spoke), copper);
         fill(p, QRectF(c.x() - spoke / 2, c.y() - scale(outer) / 2, spoke, scale(outer)), copper);
     }
@@ -108,12 +108,14 @@ void PadstackPicture::drawBgaLand(QPainter &p) const
     const double h = height();
     const double boardTop = h * 0.62;
     fill(p, QRectF(w * 0.05, boardTop, w * 0.9, h * 0.25), board);
-    const double land = w * 0.42;
-    const double ball = w * 0.55;
+    // The ball sits a little into its land; room is left above it for its name.
+    const double ball = std::min(w * 0.55, boardTop - 30);
+    const double land = ball * 0.76;
+    const double ballTop = boardTop - 2 - ball;
     fill(p, QRectF((w - land) / 2, boardTop - 6, land, 6), copper);
-    disc(p, QPointF(w / 2, boardTop - 6 - ball / 2 + 4), ball, solder);
+    disc(p, QPointF(w / 2, ballTop + ball / 2), ball, solder);
     horizontalDimension(p, (w - land) / 2, (w + land) / 2, boardTop + 18, "Land");
-    horizontalDimension(p, (w - ball) / 2, (w + ball) / 2, boardTop - ball - 8, "Ball");
+    horizontalDimension(p, (w - ball) / 2, (w + ball) / 2, ballTop - 8, "Ball");
 }
 
 // Two pads (with holes) or two BGA lands at their pitch, one conductor routed between them.

@@ -13,6 +13,7 @@ struct PadstackShape {
     double drill = 32;
     double pad = 56;
     double reliefOuter = 80;
+    double spoke = 10;
     bool plated = true;
     // Conductor between two pads, or between two BGA lands.
     double pitch = 100;
