@@ -370,33 +370,50 @@ QString PadstackCalculator::savedText(const QString &box) const
 
 void PadstackCalculator::RadioGroup7Click()
 {
-    if (RadioGroup7->itemIndex() == 1) {
-        QString ring;
-        QString isolation;
-        try {
-            ring = savedText(Edit34->text());
-            isolation = savedText(Edit35->text());
-        } catch (const ConversionError &) {
-            // Nothing was saved: the style stays plated, the boxes keep what the user typed.
-            RadioGroup7->setItemIndexSilently(0);
-            throw;
-        }
-        savedRing_ = ring;
-        savedIsolation_ = isolation;
-    } else {
-        Edit34->setText(savedRing_);
-        Edit35->setText(savedIsolation_);
-    }
+    applyPadStyle();
     context_.recalculate();
 }
 
+void PadstackCalculator::applyPadStyle()
+{
+    if (RadioGroup7->itemIndex() != 1) {
+        Edit34->setText(savedRing_);
+        Edit35->setText(savedIsolation_);
+        return;
+    }
+    QString ring;
+    QString isolation;
+    try {
+        ring = savedText(Edit34->text());
+        isolation = savedText(Edit35->text());
+    } catch (const ConversionError &) {
+        // Nothing was saved: the style stays plated, the boxes keep what the user typed.
+        RadioGroup7->setItemIndexSilently(0);
+        throw;
+    }
+    savedRing_ = ring;
+    savedIsolation_ = isolation;
+}
+
+// The hole type's drill and pad style; the caller recalculates once.
 void PadstackCalculator::applyHoleType(int index)
 {
     const padstack::HoleType &hole = padstack::holeTypes().at(static_cast<std::size_t>(index));
     const QString drill =
         literal(context_.decimalMode, context_.metric() ? hole.drillMetric : hole.drillImperial);
     // The style changes first, so the plated values are saved while the boxes still hold them.
-    RadioGroup7->setItemIndex(hole.plated ? 0 : 1);
+    const int style = hole.plated ? 0 : 1;
+    if (RadioGroup7->itemIndex() != style) {
+        RadioGroup7->setItemIndexSilently(style);
+        try {
+            applyPadStyle();
+        } catch (const ConversionError &) {
+            // The hole type shown stays the one whose drill is in place.
+            ComboBox2->setItemIndexSilently(appliedHole_);
+            throw;
+        }
+    }
+    appliedHole_ = index;
     RadioGroup7->setEnabled(hole.plated);
     Edit33->setEnabled(hole.plated);
     Edit33->setText(drill);

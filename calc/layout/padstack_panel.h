@@ -83,6 +83,7 @@ private:
     void buildResults(class Form &form);
     void configureType(padstack::PadType type);
     void writeDefaults(padstack::PadType type);
+    void applyPadStyle();
     void applyHoleType(int index);
     void showWarning(bool shown);
     void convertRetained(UnitSystem to);
@@ -102,6 +103,8 @@ private:
     // The plated ring and isolation, put back when the pad style returns to Plated.
     QString savedRing_;
     QString savedIsolation_;
+    // The hole type whose drill and pad style are in place.
+    int appliedHole_ = 0;
 };
 
 } // namespace tw

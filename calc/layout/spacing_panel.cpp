@@ -126,6 +126,8 @@ void SpacingCalculator::CalcConductorSpacing()
     const int type = RadioGroup10->itemIndex();
     if (band < 0 || type < 0)
         return;
+    // The band and type handlers run this directly, not through the recalculation entry.
+    clearFloatFaults();
     const bool metric = context_.metric();
     // Only the per-volt band reads the voltage: a table band is a look-up that a text left in
     // the disabled box cannot block.

@@ -540,7 +540,7 @@ void PadstackCalculatorTest::hiddenBoxesNeverBlock()
     QCOMPARE(f.messages.take(), QStringList());
 }
 
-// A ring the pad style cannot save leaves the style plated.
+// A ring the pad style cannot save leaves the style plated and the hole type as it was.
 void PadstackCalculatorTest::padStyleKeepsATextItCannotSave()
 {
     WindowFixture f;
@@ -556,6 +556,14 @@ void PadstackCalculatorTest::padStyleKeepsATextItCannotSave()
     QCOMPARE(texts(f, {"Edit34", "Edit35", "Edit38"}),
              (QStringList{"12.0000", "6.0000", "68.0 mils"}));
     QCOMPARE(f.messages.take(), QStringList());
+    // Nor does a hole type change anything it cannot save.
+    f.typeText("Edit34", "x");
+    choose(f, "ComboBox2", 2);
+    QCOMPARE(f.messages.take(), QStringList{"error: 'x' is not a valid floating point value"});
+    QCOMPARE(f.find<QComboBox>("ComboBox2")->currentText(), "Custom");
+    QCOMPARE(f.find<RadioGroup>("RadioGroup7")->itemIndex(), 0);
+    QCOMPARE(texts(f, {"Edit33", "Edit34"}), (QStringList{"32", "x"}));
+    QVERIFY(f.find<QWidget>("Edit33")->isEnabled());
 }
 
 // Choosing the calculator again enables Solve! for Thru-Hole Pad and Conductor / Pad only.
