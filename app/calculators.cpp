@@ -14,6 +14,9 @@
 #include "calc/general/ppm_panel.h"
 #include "calc/general/reactance_panel.h"
 #include "calc/general/wavelength_panel.h"
+#include "calc/layout/mechanical_panel.h"
+#include "calc/layout/padstack_panel.h"
+#include "calc/layout/spacing_panel.h"
 #include "calc/lines/crosstalk_panel.h"
 #include "calc/lines/differential_pair_panel.h"
 #include "calc/lines/er_effective_panel.h"
@@ -32,6 +35,12 @@ std::unique_ptr<Calculator> createCalculator(int index, QWidget *parent, Context
         return std::make_unique<BandwidthCalculator>(parent, context);
     case 3:
         return std::make_unique<DifferentialPairCalculator>(parent, context);
+    case 4:
+        return std::make_unique<PadstackCalculator>(parent, context);
+    case 5:
+        return std::make_unique<MechanicalCalculator>(parent, context);
+    case 6:
+        return std::make_unique<SpacingCalculator>(parent, context);
     case 7:
         return std::make_unique<ImpedanceCalculator>(parent, context);
     case 8:

@@ -49,6 +49,10 @@ TForm1::TForm1(Services services, StartOptions start)
         TabControl1Change();
     };
     context_.calculatorAt = [this](int index) { return &calculator(index); };
+    context_.enableUnitSwitch = [this](bool enabled) {
+        if (RadioGroup6)
+            RadioGroup6->setEnabled(enabled);
+    };
 
     auto *central = new QWidget(this);
     central->setObjectName("central");

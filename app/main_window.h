@@ -93,7 +93,7 @@ public:
 
     TabControl *TabControl1;
     QWidget *Panel1;
-    RadioGroup *RadioGroup6;
+    RadioGroup *RadioGroup6 = nullptr;
     QLabel *Label165;
     ClickLabel *Label301;
     QStatusBar *StatusBar1;

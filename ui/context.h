@@ -56,6 +56,8 @@ struct Context {
     // The calculator of an index, so one calculator can hand values to the named method of
     // another without touching its widgets.
     std::function<Calculator *(int)> calculatorAt;
+    // Enables or disables the unit selector while a calculator is shown.
+    std::function<void(bool)> enableUnitSwitch;
 
     bool metric() const { return unitSystem && unitSystem() == UnitSystem::Metric; }
     double parse(const QString &text) const { return parseNumber(text, decimalMode); }

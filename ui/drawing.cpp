@@ -37,7 +37,9 @@ void dimension(QPainter &p, QPointF a, QPointF b, const QString &name, QPointF l
     arrowHead(p, a, b);
     arrowHead(p, b, a);
     const QPointF middle = (a + b) / 2 + labelOffset;
-    p.drawText(QRectF(middle.x() - 20, middle.y() - 8, 40, 16), Qt::AlignCenter, name);
+    // As wide as the name, so a long one is not cut.
+    const double width = std::max(40.0, p.fontMetrics().horizontalAdvance(name) + 4.0);
+    p.drawText(QRectF(middle.x() - width / 2, middle.y() - 8, width, 16), Qt::AlignCenter, name);
 }
 
 void verticalDimension(QPainter &p, double x, double top, double bottom, const QString &name)

@@ -83,7 +83,8 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box, QWidget *cell)
         grid_->addWidget(shown, row_, 1);
     }
     if (units_ && spec.convertOrder > 0)
-        units_->inputs.push_back({spec.convertOrder, box, spec.quantity, spec.convertWhen});
+        units_->inputs.push_back({spec.convertOrder, box, spec.quantity, spec.convertWhen, false,
+                                  spec.keepNotApplicable});
     ++row_;
     return row;
 }

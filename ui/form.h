@@ -34,6 +34,8 @@ struct RowSpec {
     Quantity quantity = Quantity::Length;
     // Set: the box is converted only while this holds (it may hold another quantity otherwise).
     std::function<bool()> convertWhen = {};
+    // The converted box may hold "N/A", which the switch leaves as it is.
+    bool keepNotApplicable = false;
 };
 
 struct FormRow {

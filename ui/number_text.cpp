@@ -71,6 +71,18 @@ double parseNumberText(const QString &text, DecimalMode mode)
 
 } // namespace
 
+bool isNumber(const QString &text, DecimalMode mode)
+{
+    const QChar separator = decimalSeparator(mode);
+    if (!matchesNumber(text, separator))
+        return false;
+    QString c = text;
+    c.replace(separator, QLatin1Char('.'));
+    bool ok = false;
+    const double value = c.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
 int parseInteger(const QString &text)
 {
     static const QRegularExpression form(QStringLiteral("\\A[+-]?\\d+\\z"));

@@ -17,6 +17,8 @@ DecimalMode decimalModeFromSeparator(QChar separator);
 // Strict parse: optional sign, digits, optional separator and digits, optional exponent.
 // Throws ConversionError "'<text>' is not a valid floating point value".
 double parseNumber(const QString &text, DecimalMode mode);
+// Whether parseNumber accepts the text.
+bool isNumber(const QString &text, DecimalMode mode);
 // Whole numbers of the stored settings. Throws "'<text>' is not a valid integer value", also
 // for numbers beyond 32 bits.
 int parseInteger(const QString &text);
