@@ -31,8 +31,7 @@ if [ "$actual" != "$expected" ]; then
 fi
 
 desktop="$prefix/share/applications/$id.desktop"
-metainfo="$prefix/share/metainfo/$id.metainfo.xml
-share/tracewright/EULA.pdf"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 # Warnings and hints fail too: a clean entry prints nothing.
 report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ] ||
     fail "desktop-file-validate: $report"
