@@ -1,6 +1,7 @@
 #include "ui/units.h"
 
 #include "ui/controls.h"
+#include "ui/errors.h"
 
 #include <QLabel>
 
@@ -13,10 +14,11 @@ double convertQuantity(double value, Quantity quantity, UnitSystem to)
 {
     const bool toMetric = to == UnitSystem::Metric;
     switch (quantity) {
+    // One factor each way: two steps could overflow on the way for a value that fits both ends.
     case Quantity::Length:
-        return toMetric ? value * 25.4 * 0.001 : value * 0.03937007874015748 * 1000;
+        return toMetric ? value * 0.0254 : value / 0.0254;
     case Quantity::Thickness:
-        return toMetric ? value * 25.4 : value * 0.03937007874015748;
+        return toMetric ? value * 25.4 : value / 25.4;
     case Quantity::Area: {
         const double area = toMetric ? value * 645.1612903225806 : value * 0.00155;
         // Two decimals tidy a large area; a small one would lose itself (2 Sq.mm is 0.0031 Sq.In).
@@ -61,8 +63,12 @@ void UnitSwitch::convert(UnitSystem to, DecimalMode mode) const
         if (input.commasAsPoints)
             text.replace(QLatin1Char(','), QLatin1Char('.'));
         const double value = parseNumber(text, mode);
-        pending.push_back(
-            {input.box, generalFloatText(convertQuantity(value, input.quantity, to), mode)});
+        const double converted = convertQuantity(value, input.quantity, to);
+        if (!std::isfinite(converted))
+            throw ConversionError(
+                QStringLiteral("'%1' is too large to be converted to the other unit system")
+                    .arg(input.box->text()));
+        pending.push_back({input.box, generalFloatText(converted, mode)});
     }
 
     for (const auto &step : leading_)

@@ -10,6 +10,7 @@ class UnitSwitchTest : public QObject {
 private slots:
     void toMetricAndBack();
     void badFieldChangesNothing();
+    void valueTooLargeForTheOtherSystem();
     void entriesOfTheSwitch_data();
     void entriesOfTheSwitch();
     void commaModeWritesCommas();
@@ -82,6 +83,24 @@ void UnitSwitchTest::badFieldChangesNothing()
     f.clickRadio("RadioGroup6", 1);
     QCOMPARE(f.text("Edit138"), "35.56");
     QCOMPARE(f.messages.take(), QStringList());
+}
+
+void UnitSwitchTest::valueTooLargeForTheOtherSystem()
+{
+    WindowFixture f;
+    f.install({{setting::Program, "0"}, {setting::Units, "1"}});
+    f.useRealMessageBoxes();
+    TForm1 &w = f.start();
+    f.typeText("Edit4", "1e308");
+    f.clickRadio("RadioGroup6", 0);
+    QCOMPARE(f.messages.take(),
+             QStringList{"error: '1e308' is too large to be converted to the other unit system"});
+    QCOMPARE(f.boxes.onScreen.size(), 1);
+    QCOMPARE(w.unitSystem(), UnitSystem::Metric);
+    QVERIFY(w.RadioGroup6->button(1)->isChecked());
+    QCOMPARE(f.text("Edit4"), "1e308");
+    QCOMPARE(f.text("Edit3"), "0.254");
+    QCOMPARE(f.stored(setting::Units), "1");
 }
 
 void UnitSwitchTest::entriesOfTheSwitch_data()
