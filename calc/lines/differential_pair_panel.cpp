@@ -284,7 +284,7 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
         return;
     const auto arrangement = static_cast<PairArrangement>(index);
 
-    const double h = context_.parse(Edit27->text());
+    double h = context_.parse(Edit27->text());
     if (refuseNonPositive(h, Edit27, "Conductor height cannot be less than or equal to zero.",
                           lengthReplacement()))
         return;
@@ -303,11 +303,17 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
     if (broadside && !lines::broadsideFits(h, t, s)) {
         context_.messages->information(
             "Conductor height can't be less than or equal to conductor thickness + spacing");
-        // 4T + S leaves each conductor T from its plane; with no copper thickness (typed by
-        // hand) no height would pass, so the results show the error instead of repeating.
+        // 4T + S leaves each conductor T from its plane. The correction is used as written, in
+        // this pass; where it still does not fit (no copper typed by hand, or a spacing so large
+        // that the sum rounds back to it) the results show the error instead of repeating.
         if (t > 0.0) {
             Edit27->setText(generalFloatText(4.0 * t + s, context_.decimalMode));
-            context_.recalculate();
+            h = context_.parse(Edit27->text());
+        }
+        if (!lines::broadsideFits(h, t, s)) {
+            for (Edit *box : {Edit29, Edit30, Edit31})
+                showImpedance(box, false, 0.0);
+            Shape1->setBrushColor(kRed);
             return;
         }
     }

@@ -62,6 +62,7 @@ private slots:
     void broadsideHeightReplaced_data();
     void broadsideHeightReplaced();
     void broadsideWithoutCopperThickness();
+    void broadsideCorrectionThatCannotFit();
     void nonPositiveEntries_data();
     void nonPositiveEntries();
     void outsideTheFormula();
@@ -504,6 +505,26 @@ void DifferentialPairCalculatorTest::badTargetKeepsEarlierResults()
     // The impedances come before the target; the ratios after it keep their texts.
     QCOMPARE(f.text("Edit29"), "158.675 Ohms");
     QCOMPARE(f.text("Label49"), "0.667");
+}
+
+void DifferentialPairCalculatorTest::broadsideCorrectionThatCannotFit()
+{
+    // 4T + S written with 15 digits rounds back to S itself: the corrected height still fails,
+    // which gives one message and an error result, never a recalculation of its own.
+    WindowFixture f;
+    f.useRealMessageBoxes();
+    startPairs(f);
+    f.enter("Edit26", "1e16");
+    f.messages.take();
+    f.boxes.onScreen.clear();
+    f.clickRadio("RadioGroup3", 5);
+    QCOMPARE(f.messages.take(),
+             QStringList{"info: Conductor height can't be less than or equal to conductor "
+                         "thickness + spacing"});
+    QCOMPARE(f.boxes.onScreen.size(), 1);
+    QCOMPARE(f.text("Edit27"), "1E16");
+    QCOMPARE(f.text("Edit29"), "Error");
+    QCOMPARE(indicator(f), red);
 }
 
 QTEST_MAIN(DifferentialPairCalculatorTest)
