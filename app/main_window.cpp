@@ -13,6 +13,7 @@
 #include "app/settings/splash.h"
 #include "app/tray.h"
 #include "app/version.h"
+#include "ui/entry_ranges.h"
 #include "ui/errors.h"
 #include "ui/event_guard.h"
 #include "ui/messages.h"
@@ -255,8 +256,12 @@ void TForm1::Button1Click()
 
     if (ActiveCalculator < 0 || ActiveCalculator >= CalculatorCount)
         return;
+    Calculator &active = calculator(ActiveCalculator);
+    if (!entriesInRange({active.groupBox(), options_->widget()}, services_.messages,
+                        context_.decimalMode))
+        return;
     clearFloatFaults();
-    calculator(ActiveCalculator).compute();
+    active.compute();
 }
 
 void TForm1::Button3Click()

@@ -145,8 +145,11 @@ void ThermalCalculatorTest::overflowShowsOneRealBox()
     f.typeText("Edit116", "1e308");
     f.find<QLineEdit>("Edit117")->setFocus(Qt::MouseFocusReason);
     f.enter("Edit117", "10");
-    QCOMPARE(f.boxes.onScreen, QStringList{"Floating point overflow"});
-    QCOMPARE(f.messages.take(), QStringList{"error: Floating point overflow"});
+    // Refused before any formula sees it: one plain message, the results of the last pass kept.
+    const QString refused =
+        "Device Thermal Resistance: '1e308' is out of range. Enter 0 or a size from 1E-9 to 1E12.";
+    QCOMPARE(f.boxes.onScreen, QStringList{refused});
+    QCOMPARE(f.messages.take(), QStringList{"info: " + refused});
     QCOMPARE(f.text("Edit119"), "37.000 °C");
     QCOMPARE(f.text("Edit123"), "147.000 °C");
 }

@@ -513,8 +513,9 @@ void DifferentialPairCalculatorTest::broadsideCorrectionThatCannotFit()
     // which gives one message and an error result, never a recalculation of its own.
     WindowFixture f;
     f.useRealMessageBoxes();
-    startPairs(f);
-    f.enter("Edit26", "1e16");
+    startPairs(f, {{setting::ManualCopperWeight, "1"}});
+    f.typeText("Edit136", "1e-9");
+    f.enter("Edit26", "1e12");
     f.messages.take();
     f.boxes.onScreen.clear();
     f.clickRadio("RadioGroup3", 5);
@@ -522,7 +523,7 @@ void DifferentialPairCalculatorTest::broadsideCorrectionThatCannotFit()
              QStringList{"info: Conductor height can't be less than or equal to conductor "
                          "thickness + spacing"});
     QCOMPARE(f.boxes.onScreen.size(), 1);
-    QCOMPARE(f.text("Edit27"), "1E16");
+    QCOMPARE(f.text("Edit27"), "1000000000000");
     QCOMPARE(f.text("Edit29"), "Error");
     QCOMPARE(indicator(f), red);
 }
