@@ -30,7 +30,8 @@
 namespace tw {
 
 TForm1::TForm1(Services services, StartOptions start)
-    : services_(std::move(services)), start_(start)
+    : services_(std::move(services)), settings_(services_.settings, [this] { settingsNotSaved(); }),
+      start_(start)
 {
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("Korvane, Inc. - Tracewright V%1 - %2")
@@ -148,7 +149,7 @@ TForm1::TForm1(Services services, StartOptions start)
                                              services_.programDirectory);
     form4_ = new TForm4(*this, services_.clock);
     // No parent: disabling the main window while the dialog is open must not disable the dialog.
-    form6_ = new TForm6(services_.settings, services_.desktop);
+    form6_ = new TForm6(settings_, services_.desktop);
     form6_->setTarget(this);
     context_.programOptions = form6_;
     connect(form6_, &QDialog::rejected, this, [this] { lock_.release(form6_); });
@@ -250,7 +251,7 @@ void TForm1::Button1Click()
         exceeded = context_.TempRise + context_.AmbientTemp > context_.MaterialTemp;
     }
     StatusPanel1->setText(exceeded ? QStringLiteral("WARNING! Material temperature exceeded!")
-                                   : QString());
+                                   : settingsNotSaved_);
     for (auto &calculator : calculators_)
         calculator->showMaterialWarning(exceeded);
 
@@ -262,6 +263,18 @@ void TForm1::Button1Click()
         return;
     clearFloatFaults();
     active.compute();
+}
+
+void TForm1::settingsNotSaved()
+{
+    const QString where = settings_.location();
+    settingsNotSaved_ = QStringLiteral("Settings are not being saved");
+    if (StatusPanel1 && StatusPanel1->text().isEmpty())
+        StatusPanel1->setText(settingsNotSaved_);
+    services_.messages.information(
+        QStringLiteral("Your settings cannot be saved%1. Tracewright goes on with the settings "
+                       "of this session; they will be lost when it ends.")
+            .arg(where.isEmpty() ? QString() : QStringLiteral(" to \"%1\"").arg(where)));
 }
 
 void TForm1::Button3Click()
@@ -323,7 +336,7 @@ void TForm1::configureCalculator(int index)
     }
     active.configureTrailing();
 
-    services_.settings.write(setting::Program, QString::number(index));
+    settings_.write(setting::Program, QString::number(index));
     Button1Click();
 }
 
@@ -360,7 +373,7 @@ void TForm1::RadioGroup6Click()
     options_->reloadCopperLists(to);
     for (auto &calculator : calculators_)
         calculator->unitsSwitched();
-    services_.settings.write(setting::Units, to == UnitSystem::Metric ? "1" : "0");
+    settings_.write(setting::Units, to == UnitSystem::Metric ? "1" : "0");
     Button1Click();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings/program_options.h"
+#include "app/settings/settings_store.h"
 #include "app/window_lock.h"
 #include "ui/calculator.h"
 #include "ui/context.h"
@@ -59,6 +60,8 @@ public:
     void Button1Click();
     // The start-up sequence, run when the window is first shown.
     void Button3Click();
+    // The first write the settings store refused: said once, and kept in the status bar.
+    void settingsNotSaved();
     void TabControl1Change();
     void RadioGroup3Click();
     void RadioGroup6Click();
@@ -75,7 +78,7 @@ public:
     UnitSystem unitSystem() const;
     Context &context() { return context_; }
     const StartOptions &startOptions() const { return start_; }
-    SettingsStore &settings() { return services_.settings; }
+    SettingsStore &settings() { return settings_; }
     Messages &messages() { return services_.messages; }
     Calculator &calculator(int index) { return *calculators_.at(static_cast<std::size_t>(index)); }
 
@@ -98,7 +101,7 @@ public:
     ClickLabel *Label301;
     QStatusBar *StatusBar1;
     QLabel *StatusPanel0;
-    QLabel *StatusPanel1;
+    QLabel *StatusPanel1 = nullptr;
     std::array<QAction *, 20> menuItems{};
     QAction *Exit1;
     QAction *CopperWeight1;
@@ -121,6 +124,10 @@ private:
     void setWindowEnabled(bool enabled) override;
 
     Services services_;
+    // The store every setting of the window is written through.
+    WatchedSettingsStore settings_;
+    // Shown in the status bar for the rest of the run once the settings cannot be saved.
+    QString settingsNotSaved_;
     StartOptions start_;
     Context context_;
     std::unique_ptr<OptionsPanel> options_;

@@ -5,6 +5,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -41,6 +42,44 @@ public:
     // Writes every value or, on failure, puts back what was there and returns false. This
     // fallback restores value by value; stores that can write in one step override it.
     virtual bool writeAll(const QList<std::pair<QString, QString>> &values);
+    // Where the values are kept, as the user would look for them; empty where unknown.
+    virtual QString location() const { return {}; }
+};
+
+// Passes everything on to another store and tells once, at the first write that fails, that the
+// settings of this session can no longer be saved; the program goes on with what it holds.
+class WatchedSettingsStore final : public SettingsStore {
+public:
+    WatchedSettingsStore(SettingsStore &store, std::function<void()> firstFailure)
+        : store_(store), firstFailure_(std::move(firstFailure))
+    {
+    }
+    bool keyExists() const override { return store_.keyExists(); }
+    std::optional<QString> read(const QString &name) const override { return store_.read(name); }
+    bool write(const QString &name, const QString &value) override
+    {
+        return watch(store_.write(name, value));
+    }
+    bool writeAll(const QList<std::pair<QString, QString>> &values) override
+    {
+        return watch(store_.writeAll(values));
+    }
+    QString location() const override { return store_.location(); }
+
+private:
+    bool watch(bool written)
+    {
+        if (!written && !told_) {
+            told_ = true;
+            if (firstFailure_)
+                firstFailure_();
+        }
+        return written;
+    }
+
+    SettingsStore &store_;
+    std::function<void()> firstFailure_;
+    bool told_ = false;
 };
 
 // The platform's native per-user store: organisation "Korvane, Inc.", application
@@ -56,7 +95,7 @@ public:
     std::optional<QString> read(const QString &name) const override;
     bool write(const QString &name, const QString &value) override;
     bool writeAll(const QList<std::pair<QString, QString>> &values) override;
-    QString location() const;
+    QString location() const override;
 
 private:
     // A fresh handle per operation: its status reports only that operation's errors.

@@ -102,11 +102,11 @@ QString splashStatusText(int position, const QString &current)
 void TForm4::FormShow()
 {
     SettingsStore &store = main_.settings();
-    // A first run without an installer writes what the installer would have.
-    if (!store.keyExists())
-        store.writeAll(registry_file::defaults());
+    // A first run without an installer writes what the installer would have; where nothing can
+    // be written, the session starts from those values all the same.
+    installedOnly_ = !store.keyExists() && !store.writeAll(registry_file::defaults());
 
-    if (store.read(setting::RegistryStatus).value_or(QString()) != QStringLiteral("0")) {
+    if (stored(setting::RegistryStatus) != QStringLiteral("0")) {
         main_.Label301->show();
         setHint(main_.Label301, "Registry error detected, click to reinstall the keys.");
     }
@@ -118,10 +118,20 @@ void TForm4::FormShow()
     }
 }
 
+QString TForm4::stored(const QString &name) const
+{
+    if (installedOnly_) {
+        for (const auto &[key, text] : registry_file::defaults())
+            if (key == name)
+                return text;
+        return {};
+    }
+    return main_.settings().read(name).value_or(QString());
+}
+
 void TForm4::applySettings()
 {
-    SettingsStore &store = main_.settings();
-    auto value = [&store](const QString &name) { return store.read(name).value_or(QString()); };
+    auto value = [this](const QString &name) { return stored(name); };
     const QString units = value(setting::Units);
     const QString program = value(setting::Program);
     const QString manual = value(setting::ManualCopperWeight);

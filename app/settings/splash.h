@@ -27,8 +27,12 @@ protected:
 
 private:
     void applySettings();
+    // A stored value, or the installed one while nothing could be stored.
+    QString stored(const QString &name) const;
 
     TForm1 &main_;
+
+    bool installedOnly_ = false;
     Clock &clock_;
 };
 

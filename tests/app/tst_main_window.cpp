@@ -1,6 +1,8 @@
 #include "app/calculator_table.h"
 #include "tests/support/window_fixture.h"
 
+#include <QDir>
+
 #include <QMenu>
 #include <QStatusTipEvent>
 
@@ -12,6 +14,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void shell();
+    void settingsThatCannotBeSaved();
     void switching_data();
     void switching();
     void layerSelectorPreset_data();
@@ -213,6 +216,29 @@ void MainWindowTest::exitEndsWithCodeZero()
     w.Exit1->trigger();
     QCOMPARE(f.exitCodes, QList<int>{0});
     QCOMPARE(f.stored(setting::Program), "0");
+}
+
+void MainWindowTest::settingsThatCannotBeSaved()
+{
+    // A folder where the settings file should be: nothing can be written there.
+    WindowFixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir("settings.ini"));
+    f.settings = std::make_unique<NativeSettingsStore>(f.dir.filePath("settings.ini"));
+    f.useRealMessageBoxes();
+    TForm1 &w = f.start();
+    f.clickTab(14);
+    f.clickTab(7);
+    f.clickRadio("RadioGroup6", 1);
+    const QStringList shown = f.messages.take();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith("info: Your settings cannot be saved to \"") &&
+                 shown.first().contains("settings.ini"),
+             qPrintable(shown.first()));
+    QCOMPARE(f.boxes.onScreen.size(), 1);
+    // The session goes on with what the user chose.
+    QCOMPARE(w.ActiveCalculator, 7);
+    QCOMPARE(w.unitSystem(), UnitSystem::Metric);
+    QCOMPARE(f.text("StatusBar1Panel1"), "Settings are not being saved");
 }
 
 QTEST_MAIN(MainWindowTest)
