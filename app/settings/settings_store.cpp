@@ -56,11 +56,18 @@ std::unique_ptr<QSettings> NativeSettingsStore::open() const
     return settings;
 }
 
+QSettings &NativeSettingsStore::reader() const
+{
+    if (!reader_)
+        reader_ = open();
+    return *reader_;
+}
+
 bool NativeSettingsStore::keyExists() const
 {
-    const std::unique_ptr<QSettings> settings = open();
+    const QSettings &settings = reader();
     for (const QString &name : setting::all) {
-        if (settings->contains(name))
+        if (settings.contains(name))
             return true;
     }
     return false;
@@ -68,7 +75,7 @@ bool NativeSettingsStore::keyExists() const
 
 std::optional<QString> NativeSettingsStore::read(const QString &name) const
 {
-    const QVariant value = open()->value(name);
+    const QVariant value = reader().value(name);
     // A damaged serialised string comes back as a null string, unlike a stored empty one.
     if (value.typeId() != QMetaType::QString || value.toString().isNull())
         return std::nullopt;
@@ -82,6 +89,8 @@ bool NativeSettingsStore::write(const QString &name, const QString &value)
 
 bool NativeSettingsStore::writeAll(const QList<std::pair<QString, QString>> &values)
 {
+    // The next read sees what this write leaves, stored or put back.
+    reader_.reset();
     const std::unique_ptr<QSettings> settings = open();
     const bool damaged = settings->status() == QSettings::FormatError;
 

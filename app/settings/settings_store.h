@@ -98,8 +98,12 @@ public:
     QString location() const override;
 
 private:
-    // A fresh handle per operation: its status reports only that operation's errors.
+    // A fresh handle per write: its status reports only that write's errors.
     std::unique_ptr<QSettings> open() const;
+    // One handle for every read: a large file is parsed once, not once per value.
+    QSettings &reader() const;
+
+    mutable std::unique_ptr<QSettings> reader_;
 
     QString iniFile_; // empty for the native store
 };
