@@ -20,15 +20,27 @@ QString entryName(const Edit *box)
                 name.chop(1);
             return name.trimmed();
         }
-    return box->toolTip().isEmpty() ? QStringLiteral("This entry") : box->toolTip();
+    return QStringLiteral("This entry");
+}
+
+QString exponentText(double bound)
+{
+    return QStringLiteral("1E%1").arg(static_cast<int>(std::lround(std::log10(bound))));
 }
 
 } // namespace
 
-bool withinEntryRange(double value)
+const EntryRange &entryRangeOf(const QString &boxName)
+{
+    // The substrate's Er of the options panel and the Er Eff of the wavelength calculator.
+    static const QStringList dielectrics{QStringLiteral("Edit7"), QStringLiteral("Edit150")};
+    return dielectrics.contains(boxName) ? dielectricRange : entryRange;
+}
+
+bool withinEntryRange(double value, const EntryRange &range)
 {
     const double size = std::abs(value);
-    return value == 0 || (size >= entryRange.least && size <= entryRange.most);
+    return value == 0 || (size >= range.least && size <= range.most);
 }
 
 bool entriesInRange(const QList<const QWidget *> &areas, Messages &messages, DecimalMode mode)
@@ -38,11 +50,13 @@ bool entriesInRange(const QList<const QWidget *> &areas, Messages &messages, Dec
             if (box->isReadOnly() || !box->isEnabled() || !box->isVisibleTo(box->window()))
                 continue;
             const QString text = box->text();
-            if (!isNumber(text, mode) || withinEntryRange(parseNumber(text, mode)))
+            const EntryRange &range = entryRangeOf(box->objectName());
+            if (!isNumber(text, mode) || withinEntryRange(parseNumber(text, mode), range))
                 continue;
-            messages.information(QStringLiteral("%1: '%2' is out of range. Enter 0 or a size "
-                                                "from 1E-9 to 1E12.")
-                                     .arg(entryName(box), text));
+            messages.information(
+                QStringLiteral("%1: '%2' is out of range. Enter 0 or a size from %3 to %4.")
+                    .arg(entryName(box), text, exponentText(range.least),
+                         exponentText(range.most)));
             return false;
         }
     }

@@ -18,10 +18,14 @@ struct EntryRange {
     double most;
 };
 
-// One row for every kind of entry: lengths, currents, voltages, frequencies in Hz, counts.
+// Lengths, currents, voltages, frequencies in Hz, counts: every entry not of a kind below.
 inline constexpr EntryRange entryRange{1e-9, 1e12};
+// Dielectric constants: the dispersion of the line models overflows long before 1E12.
+inline constexpr EntryRange dielectricRange{1e-9, 1e4};
 
-bool withinEntryRange(double value);
+// The range of the entry box of that name.
+const EntryRange &entryRangeOf(const QString &boxName);
+bool withinEntryRange(double value, const EntryRange &range = entryRange);
 
 // Checks every number typed into a visible, enabled input box of the areas. The first one out of
 // range is refused with a message naming it and the range; false then, and the pass stops.

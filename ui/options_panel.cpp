@@ -91,6 +91,8 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         Edit66 = new Edit(GroupBox9, "Edit66", "130",
                           "Manually enter the PCB substrate's maximum glass temp if needed.");
         Edit66->setMaxLength(8);
+        Label36->setBuddy(Edit7);
+        Label9->setBuddy(Edit66);
         grid->setVerticalSpacing(2);
         grid->addWidget(Label35, 0, 0, 1, 2);
         grid->addWidget(ComboBox1, 0, 2, 1, 2);

@@ -242,29 +242,32 @@ void ViaCalculator::limitBelow(double value, double limit, const char *message,
 void ViaCalculator::validate(const Limits &l, ViaLayerSet set)
 {
     const DecimalMode mode = context_.decimalMode;
-    // The relations compare the entries as they were typed, before any correction.
-    const double hole = context_.parse(Edit3->text());
-    limitAbove(hole, l.holeMax.limit, l.holeMax.message, l.holeMax.replacement, Edit3);
-    limitBelow(hole, l.holeMin.limit, l.holeMin.message, l.holeMin.replacement, Edit3);
+    // The relations compare the entries as corrected: a refused value never sizes another box.
+    const auto parse = [this](const Edit *box) { return context_.parse(box->text()); };
+    limitAbove(parse(Edit3), l.holeMax.limit, l.holeMax.message, l.holeMax.replacement, Edit3);
+    limitBelow(parse(Edit3), l.holeMin.limit, l.holeMin.message, l.holeMin.replacement, Edit3);
+    const double hole = parse(Edit3);
 
-    const double pad = context_.parse(Edit4->text());
-    limitAbove(pad, l.padMax.limit, l.padMax.message, l.padMax.replacement, Edit4);
-    if (set != ViaLayerSet::TwoLayer && pad < hole) {
+    limitAbove(parse(Edit4), l.padMax.limit, l.padMax.message, l.padMax.replacement, Edit4);
+    // The advice on equal diameters is about the pad as entered, not as raised to the hole.
+    const double padEntered = parse(Edit4);
+    if (set != ViaLayerSet::TwoLayer && padEntered < hole) {
         inform("Minimum via pad diameter can't be less than via hole diameter");
         Edit4->setText(generalFloatText(hole, mode));
     }
+    const double pad = parse(Edit4);
 
     if (set == ViaLayerSet::MultiLayer) {
-        if (pad == hole)
+        if (padEntered == hole)
             inform("The PTH via pad diameter should be larger than via hole diameter");
-        const double opening = context_.parse(Edit5->text());
+        const double opening = parse(Edit5);
         limitAbove(opening, l.openingMax.limit, l.openingMax.message, l.openingMax.replacement,
                    Edit5);
-        if (hole + l.margin > opening) {
+        if (hole + l.margin > parse(Edit5)) {
             inform(l.holeMarginMessage);
             Edit5->setText(generalFloatText(hole + l.margin, mode));
         }
-        if (pad + l.margin > opening) {
+        if (pad + l.margin > parse(Edit5)) {
             inform(l.padMarginMessage);
             Edit5->setText(generalFloatText(pad + l.margin, mode));
         }

@@ -60,9 +60,12 @@ public:
     {
         step_ = n;
         switch (random_.bounded(9)) {
-        case 0:
-            f_.clickTab(random_.bounded(CalculatorCount));
+        case 0: {
+            const int tab = random_.bounded(CalculatorCount);
+            note(QStringLiteral("tab %1").arg(tab));
+            f_.clickTab(tab);
             break;
+        }
         case 1:
             menuSwitch();
             break;
@@ -75,6 +78,7 @@ public:
             typeInto(false);
             break;
         case 6:
+            note(QStringLiteral("Solve!"));
             click(f_.find<QPushButton>("Button1"));
             break;
         case 7:
@@ -88,7 +92,20 @@ public:
     }
 
 private:
-    QString where() const { return QStringLiteral("seed %1, step %2: ").arg(seed_).arg(step_); }
+    QString where() const
+    {
+        return QStringLiteral("seed %1, step %2 (after %3): ")
+            .arg(seed_)
+            .arg(step_)
+            .arg(done_.join(QStringLiteral("; ")));
+    }
+
+    void note(const QString &action)
+    {
+        done_.append(QStringLiteral("%1 on tab %2").arg(action).arg(w_.ActiveCalculator));
+        if (done_.size() > 4)
+            done_.removeFirst();
+    }
 
     void menuSwitch()
     {
@@ -131,6 +148,9 @@ private:
             box->insert(text);
         }
         typed_[box] = box->text();
+        note(QStringLiteral("'%1' in %2%3")
+                 .arg(text.left(20), box->objectName(),
+                      enter ? QStringLiteral(" + Enter") : QString()));
         if (enter)
             QTest::keyClick(box, Qt::Key_Return);
     }
@@ -141,14 +161,31 @@ private:
         auto *group = f_.find<RadioGroup>(groups.at(random_.bounded(groups.size())));
         if (!group || !group->isEnabled() || group->items().isEmpty())
             return;
-        click(group->button(random_.bounded(group->items().size())));
+        const int item = random_.bounded(group->items().size());
+        note(QStringLiteral("%1 item %2").arg(group->objectName()).arg(item));
+        click(group->button(item));
     }
 
     void chooseMaterial()
     {
         ComboBox *box = w_.options()->ComboBox1;
-        if (box->isEnabled() && box->count() > 0)
-            box->setCurrentIndex(random_.bounded(box->count()));
+        if (box->isEnabled() && box->count() > 0) {
+            const int item = random_.bounded(box->count());
+            note(QStringLiteral("material %1").arg(item));
+            box->setCurrentIndex(item);
+        }
+    }
+
+    // The entries of the shown panel and of the options, for a failure to name.
+    QString entries() const
+    {
+        QStringList shown;
+        for (const QWidget *area :
+             {shownPanel(), static_cast<const QWidget *>(w_.options()->widget())})
+            for (const Edit *e : area->findChildren<Edit *>())
+                if (!e->isReadOnly() && e->isVisibleTo(&w_))
+                    shown << e->objectName() + "=" + e->text().left(24);
+        return shown.join(", ");
     }
 
     const QWidget *shownPanel() const
@@ -167,7 +204,8 @@ private:
                      qPrintable(where() + "panel " + box->objectName() + " shown wrongly"));
         }
         for (const QString &message : f_.messages.take())
-            QVERIFY2(!message.contains("Floating point overflow"), qPrintable(where() + message));
+            QVERIFY2(!message.contains("Floating point overflow"),
+                     qPrintable(where() + message + " with " + entries()));
         for (QLineEdit *e : w_.findChildren<QLineEdit *>()) {
             const auto *edit = qobject_cast<Edit *>(e);
             if (edit && typed_.value(edit) == e->text())
@@ -192,6 +230,7 @@ private:
     quint32 seed_;
     int step_ = 0;
     QHash<const Edit *, QString> typed_;
+    QStringList done_;
 };
 
 } // namespace
@@ -206,7 +245,10 @@ void RandomInputTest::randomActions_data()
     QTest::newRow("seed 1") << quint32(1) << point << 500;
     QTest::newRow("seed 2, comma") << quint32(2) << comma << 500;
     QTest::newRow("seed 3") << quint32(3) << point << 500;
-    const auto clock = static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
+    // TRACEWRIGHT_SEED replays a seed a run has printed.
+    bool replay = false;
+    const quint32 given = qEnvironmentVariable("TRACEWRIGHT_SEED").toUInt(&replay);
+    const auto clock = replay ? given : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
     qInfo("Seed from the clock: %u", clock);
     QTest::newRow("seed from the clock") << clock << int(clock % 2) << 500;
 }

@@ -40,31 +40,44 @@ void EntryRangesTest::refusedByName_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("range");
     QTest::newRow("via hole") << "0"
                               << "Edit3"
                               << "1e308"
                               << "Via Hole Diameter"
-                              << "Edit10";
+                              << "Edit10"
+                              << "1E-9 to 1E12";
     QTest::newRow("conductor width") << "1"
                                      << "Edit15"
                                      << "1e-301"
                                      << "Conductor Width"
-                                     << "Edit17";
+                                     << "Edit17"
+                                     << "1E-9 to 1E12";
     QTest::newRow("pair height") << "3"
                                  << "Edit27"
                                  << "1e-320"
                                  << "Conductor Height (H)"
-                                 << "Edit29";
+                                 << "Edit29"
+                                 << "1E-9 to 1E12";
     QTest::newRow("impedance height") << "7"
                                       << "Edit68"
                                       << "4.9e-324"
                                       << "Conductor Height (H)"
-                                      << "Edit70";
+                                      << "Edit70"
+                                      << "1E-9 to 1E12";
     QTest::newRow("PPM centre frequency") << "14"
                                           << "Edit170"
                                           << "1e308"
                                           << "Center Frequency"
-                                          << "Edit173";
+                                          << "Edit173"
+                                          << "1E-9 to 1E12";
+    // The substrate's dielectric constant, typed within its limit of 8 characters.
+    QTest::newRow("Er on the impedance calculator") << "7"
+                                                    << "Edit7"
+                                                    << "99999999"
+                                                    << "Er"
+                                                    << "Edit70"
+                                                    << "1E-9 to 1E4";
 }
 
 void EntryRangesTest::refusedByName()
@@ -74,6 +87,7 @@ void EntryRangesTest::refusedByName()
     QFETCH(QString, text);
     QFETCH(QString, name);
     QFETCH(QString, result);
+    QFETCH(QString, range);
     WindowFixture f;
     f.install({{setting::Program, program}});
     f.useRealMessageBoxes();
@@ -81,7 +95,7 @@ void EntryRangesTest::refusedByName()
     const QString before = f.text(result);
     f.enter(box, text);
     const QString message =
-        QString("%1: '%2' is out of range. Enter 0 or a size from 1E-9 to 1E12.").arg(name, text);
+        QString("%1: '%2' is out of range. Enter 0 or a size from %3.").arg(name, text, range);
     QCOMPARE(f.messages.take(), QStringList{"info: " + message});
     QCOMPARE(f.boxes.onScreen, QStringList{message});
     QCOMPARE(f.text(box), text);
