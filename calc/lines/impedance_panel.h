@@ -6,9 +6,11 @@
 #include "ui/controls.h"
 #include "ui/units.h"
 
+#include <QPushButton>
 #include <QToolButton>
 
 #include <array>
+#include <optional>
 
 namespace tw {
 
@@ -25,6 +27,8 @@ public:
 
     void CalcConductorImpedance();
     void SpeedButton1Click();
+    // Finds the width that gives the target Zo, writes it and recalculates.
+    void SolveForWClick();
 
     QGroupBox *GroupBox15;
     QLabel *Label100;
@@ -67,6 +71,9 @@ public:
     QLabel *Label282;
     QLabel *Label283;
     QToolButton *SpeedButton1;
+    QLabel *TargetZoLabel;
+    Edit *TargetZo;
+    QPushButton *SolveForW;
 
     CrossSectionPicture *Image8;
     CrossSectionPicture *Image16;
@@ -76,6 +83,19 @@ public:
     CrossSectionPicture *Image19;
 
 private:
+    // Everything but the width, as the current entries give it, for the width search.
+    struct Stack {
+        int topology;
+        double h;
+        double second;
+        double t;
+        double er;
+        double ghz;
+        bool metric;
+    };
+    Stack currentStack() const;
+    static std::optional<double> impedanceOf(const Stack &stack, double w);
+
     // Outcome of checking one length entry; a corrected entry has already been recalculated.
     enum class Entry { Accepted, Corrected };
     Entry checkPositive(Edit *box, double value, const char *message);
