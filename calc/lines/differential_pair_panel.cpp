@@ -1,6 +1,8 @@
 #include "calc/lines/differential_pair_panel.h"
 
+#include "calc/lines/width_solver.h"
 #include "ui/context.h"
+#include "ui/entry_limits.h"
 #include "ui/event_guard.h"
 #include "ui/form.h"
 #include "ui/info_panel.h"
@@ -10,10 +12,13 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPushButton>
 #include <QSlider>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <optional>
 
 namespace tw {
 
@@ -30,6 +35,32 @@ const char *const kToleranceTexts[lines::kTolerancePositions] = {
 
 // The single-line models and the shielding term take mils.
 constexpr double kMillimetresToMils = 1000.0 / 25.4;
+
+// The model of one arrangement, in the units each closed form takes; used by the compute
+// operation and by the width and spacing search alike.
+lines::CoupledPairResult pairImpedance(PairArrangement arrangement, double w, double s, double h,
+                                       double h2, double t, double er, bool metric)
+{
+    const double toMils = metric ? kMillimetresToMils : 1.0;
+    switch (arrangement) {
+    case PairArrangement::EdgeCoupledExternal:
+        return lines::EdgeCoupledMicrostrip(w, s, h, t, er);
+    case PairArrangement::EdgeCoupledInternalSymmetric:
+        return lines::EdgeCoupledStripline(
+            w, s, h, t, er, metric ? lines::StriplineForm::Rounded : lines::StriplineForm::PiForm);
+    case PairArrangement::EdgeCoupledInternalAsymmetric:
+        return lines::EdgeCoupledOffsetStripline(w * toMils, s * toMils, h * toMils, h2 * toMils,
+                                                 t * toMils, er);
+    case PairArrangement::EdgeCoupledEmbedded:
+        return lines::EdgeCoupledEmbeddedMicrostrip(w * toMils, s * toMils, h * toMils, h2 * toMils,
+                                                    t * toMils, er);
+    case PairArrangement::BroadsideCoupledShielded:
+        return lines::BroadsideCoupledShielded(w * toMils, s * toMils, h * toMils, t * toMils, er);
+    case PairArrangement::BroadsideCoupledUnshielded:
+        return lines::BroadsideCoupledUnshielded(w, s, t, er);
+    }
+    return {};
+}
 
 } // namespace
 
@@ -84,6 +115,22 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
         .to(Label240, Edit151, Edit152);
     for (Edit *length : {Edit21, Edit26, Edit27, Edit32})
         length->setMaxLength(8);
+
+    auto *solving = new QWidget(GroupBox8);
+    auto *solvingRow = new QHBoxLayout(solving);
+    solvingRow->setContentsMargins(0, 0, 0, 0);
+    SolvePairFor =
+        new RadioGroup(solving, "SolvePairFor", " Solve For ", {"Width", "Spacing"}, 0, 2);
+    setHint(SolvePairFor, "Choose what the target Zdiff is solved for; the other stays as it is.");
+    SolvePair = new QPushButton("Solve for Target", solving);
+    SolvePair->setObjectName("SolvePair");
+    setHint(SolvePair, "Find the width or spacing that gives the target Zdiff.");
+    solvingRow->addWidget(SolvePairFor);
+    solvingRow->addWidget(SolvePair, 0, Qt::AlignBottom);
+    solvingRow->addStretch(1);
+    form.addWide(solving);
+    QObject::connect(SolvePair, &QPushButton::clicked, SolvePair,
+                     [this] { guardEvent([this] { SolvePairClick(); }); });
 
     auto *tolerance = new QWidget(GroupBox8);
     auto *toleranceRow = new QHBoxLayout(tolerance);
@@ -198,6 +245,65 @@ void DifferentialPairCalculator::layerSelected(int itemIndex)
         images_[i]->setVisible(static_cast<int>(i) == itemIndex);
     Label192->hide();
     Label259->hide();
+}
+
+void DifferentialPairCalculator::SolvePairClick()
+{
+    // The entries are checked and corrected first, so the search starts from what is shown.
+    context_.recalculate();
+    const int index = context_.options->RadioGroup3->itemIndex();
+    if (index < 0 || index >= static_cast<int>(images_.size()))
+        return;
+    const auto arrangement = static_cast<PairArrangement>(index);
+    const bool metric = context_.metric();
+    const UnitSystem units = metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    OptionsPanel &options = *context_.options;
+    const double t =
+        options.baseCopperThickness(units) + (arrangement == PairArrangement::EdgeCoupledExternal
+                                                  ? options.platingThickness(units)
+                                                  : 0.0);
+    const auto parse = [this](const Edit *box) { return context_.parse(box->text()); };
+    const double w = parse(Edit21);
+    const double s = parse(Edit26);
+    const double h = parse(Edit27);
+    const bool twoHeights = arrangement == PairArrangement::EdgeCoupledInternalAsymmetric ||
+                            arrangement == PairArrangement::EdgeCoupledEmbedded;
+    const double h2 = twoHeights ? parse(Edit32) : 0.0;
+    const double er = parse(options.Edit7);
+    const double target = parse(Edit151);
+    const bool spacing = SolvePairFor->itemIndex() == 1;
+    const bool broadside = arrangement == PairArrangement::BroadsideCoupledShielded ||
+                           arrangement == PairArrangement::BroadsideCoupledUnshielded;
+    if (!(h > 0) || !(target > 0))
+        return;
+
+    const auto zdiff = [&](double x) -> std::optional<double> {
+        const double trialW = spacing ? w : x;
+        const double trialS = spacing ? x : s;
+        // A broadside pair that leaves no dielectric to its planes is no answer.
+        if (broadside && !lines::broadsideFits(h, t, trialS))
+            return std::nullopt;
+        const lines::CoupledPairResult r =
+            pairImpedance(arrangement, trialW, trialS, h, h2, t, er, metric);
+        return r.valid ? std::optional<double>(r.zdiff) : std::nullopt;
+    };
+    const lines::WidthSolution found = lines::solveForImpedance(zdiff, target, h * 1e-3, h * 100);
+    const QString unknown = spacing ? QStringLiteral("spacing") : QStringLiteral("width");
+    if (!found.reached) {
+        const QString reach =
+            found.anyValid ? formatResult("%.1f", found.lowest) + " to " +
+                                 formatResult("%.1f", found.highest) + " Ohms for this stack-up"
+                           : "no " + unknown + " gives an impedance for this stack-up";
+        context_.messages->information(localDecimals("No conductor " + unknown + " gives " +
+                                                         formatResult("%.1f", target) +
+                                                         " Ohms: " + reach,
+                                                     context_.decimalMode));
+        return;
+    }
+    const double step = metric ? 1e6 : 1e4;
+    (spacing ? Edit26 : Edit21)
+        ->setText(generalFloatText(std::round(found.value * step) / step, context_.decimalMode));
+    context_.recalculate();
 }
 
 void DifferentialPairCalculator::TrackBar1Change()
@@ -326,37 +432,15 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
     else
         showResult(info.Label56, "%.2f mils", t);
 
-    const double toMils = metric ? kMillimetresToMils : 1.0;
-    lines::CoupledPairResult pair;
+    const lines::CoupledPairResult pair = pairImpedance(arrangement, w, s, h, h2, t, er, metric);
     double hr = h;
-    switch (arrangement) {
-    case PairArrangement::EdgeCoupledExternal:
-        pair = lines::EdgeCoupledMicrostrip(w, s, h, t, er);
-        break;
-    case PairArrangement::EdgeCoupledInternalSymmetric:
-        pair = lines::EdgeCoupledStripline(
-            w, s, h, t, er, metric ? lines::StriplineForm::Rounded : lines::StriplineForm::PiForm);
-        break;
-    case PairArrangement::EdgeCoupledInternalAsymmetric: {
+    if (arrangement == PairArrangement::EdgeCoupledInternalAsymmetric) {
         const bool centred = h == h2;
         Label192->setVisible(centred);
         Label259->setVisible(centred);
-        pair = lines::EdgeCoupledOffsetStripline(w * toMils, s * toMils, h * toMils, h2 * toMils,
-                                                 t * toMils, er);
         hr = h + h2 + t;
-        break;
-    }
-    case PairArrangement::EdgeCoupledEmbedded:
-        pair = lines::EdgeCoupledEmbeddedMicrostrip(w * toMils, s * toMils, h * toMils, h2 * toMils,
-                                                    t * toMils, er);
+    } else if (arrangement == PairArrangement::EdgeCoupledEmbedded) {
         hr = h2;
-        break;
-    case PairArrangement::BroadsideCoupledShielded:
-        pair = lines::BroadsideCoupledShielded(w * toMils, s * toMils, h * toMils, t * toMils, er);
-        break;
-    case PairArrangement::BroadsideCoupledUnshielded:
-        pair = lines::BroadsideCoupledUnshielded(w, s, t, er);
-        break;
     }
 
     if (!broadside)

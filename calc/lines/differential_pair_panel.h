@@ -10,6 +10,7 @@
 
 #include <array>
 
+class QPushButton;
 class QSlider;
 
 namespace tw {
@@ -43,6 +44,8 @@ public:
 
     void CalcDifferentialPairs();
     void TrackBar1Change();
+    // Finds the width (or the spacing) that gives the target Zdiff, writes it, recalculates.
+    void SolvePairClick();
 
     QGroupBox *GroupBox8;
     QLabel *Label38;
@@ -63,6 +66,8 @@ public:
     QLabel *Label45;
     QLabel *Label46;
     QSlider *TrackBar1;
+    RadioGroup *SolvePairFor;
+    QPushButton *SolvePair;
     QLabel *Label43;
     Edit *Edit28;
     QLabel *Label44;

@@ -161,14 +161,16 @@ ImpedanceCalculator::Stack ImpedanceCalculator::currentStack() const
 // The same model calls, in the same units, as the compute operation makes.
 std::optional<double> ImpedanceCalculator::impedanceOf(const Stack &s, double w)
 {
-    const auto valid = [](bool ok, double z) { return ok ? std::optional<double>(z) : std::nullopt; };
+    const auto valid = [](bool ok, double z) {
+        return ok ? std::optional<double>(z) : std::nullopt;
+    };
     const double toMm = s.metric ? 1.0 : 0.001 * 25.4;
     const double toInch = s.metric ? 0.03937007874015748 : 0.001;
     const double toMils = s.metric ? 1000 / 25.4 : 1.0;
     switch (s.topology) {
     case Microstrip: {
-        const auto r = lines::MicrostripLine(w * toMm, s.h * toMm, s.t * toMm, s.er, s.ghz,
-                                             s.h * toMm);
+        const auto r =
+            lines::MicrostripLine(w * toMm, s.h * toMm, s.t * toMm, s.er, s.ghz, s.h * toMm);
         return valid(r.valid, r.z);
     }
     case MicrostripEmbed: {
@@ -211,9 +213,9 @@ void ImpedanceCalculator::SolveForWClick()
     const Stack stack = currentStack();
     if (!(stack.h > 0))
         return;
-    const lines::WidthSolution found = lines::solveForImpedance(
-        [&stack](double w) { return impedanceOf(stack, w); }, target, stack.h * 1e-3,
-        stack.h * 100);
+    const lines::WidthSolution found =
+        lines::solveForImpedance([&stack](double w) { return impedanceOf(stack, w); }, target,
+                                 stack.h * 1e-3, stack.h * 100);
     if (!found.reached) {
         const QString reach =
             found.anyValid ? formatResult("%.1f", found.lowest) + " to " +

@@ -15,6 +15,9 @@ private slots:
     void roundTrip();
     void unreachableTargetChangesNothing();
     void commaMode();
+    void pairRoundTrip_data();
+    void pairRoundTrip();
+    void pairUnreachableTarget();
 };
 
 namespace {
@@ -96,6 +99,62 @@ void WidthSolveCalculatorTest::commaMode()
     QCOMPARE(f.messages.take(), QStringList());
     QCOMPARE(f.text("Edit67"), "7,5");
     QCOMPARE(f.text("Edit70"), shown);
+}
+
+void WidthSolveCalculatorTest::pairRoundTrip_data()
+{
+    QTest::addColumn<int>("arrangement");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<bool>("spacing");
+    QTest::addColumn<QString>("value");
+    const char *const names[] = {"external", "symmetric", "offset",
+                                 "embedded", "shielded",  "unshielded"};
+    for (int arrangement = 0; arrangement < 6; ++arrangement)
+        for (bool spacing : {false, true})
+            QTest::addRow("%s %s", names[arrangement], spacing ? "spacing" : "width")
+                << arrangement << 0 << spacing << "8";
+    QTest::newRow("external width metric") << 0 << 1 << false << "0.2";
+    QTest::newRow("symmetric spacing metric") << 1 << 1 << true << "0.2";
+}
+
+void WidthSolveCalculatorTest::pairRoundTrip()
+{
+    QFETCH(int, arrangement);
+    QFETCH(int, units);
+    QFETCH(bool, spacing);
+    QFETCH(QString, value);
+    WindowFixture f;
+    f.install({{setting::Program, "3"}, {setting::Units, QString::number(units)}});
+    f.start();
+    f.clickRadio("RadioGroup3", arrangement);
+    f.clickRadio("SolvePairFor", spacing ? 1 : 0);
+    const QString box = spacing ? "Edit26" : "Edit21";
+    f.enter(box, value);
+    const QString shown = f.text("Edit29");
+    f.typeText("Edit151", shown.section(' ', 0, 0));
+    f.enter(box, units ? "0.1" : "4");
+    f.messages.take();
+    QTest::mouseClick(f.find<QAbstractButton>("SolvePair"), Qt::LeftButton);
+    QCOMPARE(f.messages.take(), QStringList());
+    QVERIFY2(std::abs(f.text(box).toDouble() / value.toDouble() - 1) < 1e-3,
+             qPrintable(f.text(box)));
+    QCOMPARE(f.text("Edit29"), shown);
+}
+
+void WidthSolveCalculatorTest::pairUnreachableTarget()
+{
+    WindowFixture f;
+    f.install({{setting::Program, "3"}});
+    f.start();
+    const QString before = f.text("Edit29");
+    f.typeText("Edit151", "900");
+    QTest::mouseClick(f.find<QAbstractButton>("SolvePair"), Qt::LeftButton);
+    const QStringList shown = f.messages.take();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith("info: No conductor width gives 900.0 Ohms: "),
+             qPrintable(shown.first()));
+    QCOMPARE(f.text("Edit21"), "10");
+    QCOMPARE(f.text("Edit29"), before);
 }
 
 QTEST_MAIN(WidthSolveCalculatorTest)
