@@ -50,16 +50,6 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     form.input({"Label100", "Conductor Width (W)", "Edit67", "5",
                 "Enter the total width of the conductor.", "Edit71", "mils", "mm", 15})
         .to(Label100, Edit67, Edit71);
-    form.input({"TargetZoLabel", "Target Zo", "TargetZo", "50",
-                "Enter the impedance the conductor width should give.", "TargetZoUnit", "Ohms"})
-        .to(TargetZoLabel, TargetZo);
-    TargetZo->onEnter = [this] { SolveForWClick(); };
-    SolveForW = new QPushButton("Solve for W", leftColumn);
-    SolveForW->setObjectName("SolveForW");
-    setHint(SolveForW, "Find the conductor width that gives the target Zo.");
-    form.grid()->addWidget(SolveForW, form.nextRow() - 1, 3, Qt::AlignLeft);
-    QObject::connect(SolveForW, &QPushButton::clicked, SolveForW,
-                     [this] { guardEvent([this] { SolveForWClick(); }); });
     form.input({"Label101", "Conductor Height (H)", "Edit68", "10",
                 "Enter the conductor's height above its reference plane.", "Edit72", "mils", "mm",
                 16})
@@ -70,6 +60,16 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
         .to(Label104, Edit74, Edit75);
     form.input({"Label288", "Frequency (MHz)", "Edit226", "500", "Enter the frequency in MHz."})
         .to(Label288, Edit226);
+    form.input({"TargetZoLabel", "Target Zo", "TargetZo", "50",
+                "Enter the impedance the conductor width should give.", "TargetZoUnit", "Ohms"})
+        .to(TargetZoLabel, TargetZo);
+    TargetZo->onEnter = [this] { SolveForWClick(); };
+    SolveForW = new QPushButton("Solve for W", leftColumn);
+    SolveForW->setObjectName("SolveForW");
+    setHint(SolveForW, "Find the conductor width that gives the target Zo.");
+    form.field({}, {}, SolveForW);
+    QObject::connect(SolveForW, &QPushButton::clicked, SolveForW,
+                     [this] { guardEvent([this] { SolveForWClick(); }); });
     form.addSpacing(14);
 
     form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."})
