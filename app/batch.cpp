@@ -6,6 +6,7 @@
 #include "app/settings/settings_store.h"
 #include "ui/controls.h"
 #include "ui/event_guard.h"
+#include "ui/info_panel.h"
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/platform.h"
@@ -82,12 +83,13 @@ public:
     bool startProgram(const QString &, const QStringList &) override { return false; }
 };
 
-// A caption as a name: without its accelerator mark and closing colon, compared without case.
+// A caption as a name: without its accelerator mark and closing colon or equals sign, compared
+// without case.
 QString plainCaption(QString caption)
 {
     caption.remove(QLatin1Char('&'));
     caption = caption.trimmed();
-    if (caption.endsWith(QLatin1Char(':')))
+    if (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char('=')))
         caption.chop(1);
     return caption.trimmed();
 }
@@ -144,7 +146,7 @@ QList<Result> resultsOf(QWidget *box)
             QLayoutItem *second = grid->itemAtPosition(row, 1);
             auto *caption = first ? qobject_cast<QLabel *>(first->widget()) : nullptr;
             QWidget *value = second ? second->widget() : nullptr;
-            if (!caption || !value || caption == value)
+            if (!caption || !value || caption == value || value->objectName().isEmpty())
                 continue;
             auto *edit = qobject_cast<QLineEdit *>(value);
             auto *label = qobject_cast<QLabel *>(value);
@@ -387,6 +389,13 @@ QJsonObject runCase(const QJsonValue &value, int number)
             if (result.widget->isVisibleTo(box))
                 results.append(resultObject(result));
         out.insert("results", results);
+        // The information panel's lines for this calculator, as the window shows them beside it.
+        QWidget *panel = window.info()->widget();
+        QJsonArray information;
+        for (const Result &result : resultsOf(panel))
+            if (result.widget->isVisibleTo(panel))
+                information.append(resultObject(result));
+        out.insert("information", information);
         out.insert("messages", session.messages.shown);
         QJsonArray corrected;
         for (const Entry &entry : entries) {
