@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,6 +115,15 @@ struct Entry {
     QWidget *widget;
 };
 
+// A box alone in a titled group box, such as the temperature rise, is named by the title.
+QString groupTitleOf(const QWidget *widget)
+{
+    auto *group = qobject_cast<const QGroupBox *>(widget->parentWidget());
+    if (!group || group->findChildren<QLineEdit *>().size() != 1)
+        return {};
+    return plainCaption(group->title());
+}
+
 QList<Entry> entriesOf(QWidget *within)
 {
     QList<Entry> entries;
@@ -122,8 +132,12 @@ QList<Entry> entriesOf(QWidget *within)
         auto *edit = qobject_cast<QLineEdit *>(widget);
         auto *combo = qobject_cast<QComboBox *>(widget);
         if ((edit && !edit->isReadOnly() && !qobject_cast<QComboBox *>(edit->parentWidget())) ||
-            combo)
-            entries.append({captionOf(widget, within), widget});
+            combo) {
+            QString caption = captionOf(widget, within);
+            if (caption.isEmpty())
+                caption = groupTitleOf(widget);
+            entries.append({caption, widget});
+        }
     }
     return entries;
 }
@@ -521,6 +535,12 @@ BatchRun listCalculators(const QString &calculator)
     text += QStringLiteral("inputs (caption\tidentifier\tdefault):\n");
     for (const Entry &entry : entriesOf(box))
         if (entry.widget->isVisibleTo(box))
+            text += QStringLiteral("  %1\t%2\t%3\n")
+                        .arg(entry.caption, entry.widget->objectName(), textOf(entry.widget));
+    QWidget *options = window.options()->widget();
+    text += QStringLiteral("options panel (caption\tidentifier\tdefault):\n");
+    for (const Entry &entry : entriesOf(options))
+        if (entry.widget->isVisibleTo(options) && entry.widget->isEnabled())
             text += QStringLiteral("  %1\t%2\t%3\n")
                         .arg(entry.caption, entry.widget->objectName(), textOf(entry.widget));
     const QStringList items = window.options()->RadioGroup3->items();

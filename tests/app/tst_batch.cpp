@@ -56,6 +56,7 @@ private slots:
     void sameTextsAsWindow();
     void viaByCaption();
     void correctionAsWindow();
+    void selectorAndOptions();
     void refusedCases_data();
     void refusedCases();
     void malformedInput_data();
@@ -161,6 +162,35 @@ void BatchTest::correctionAsWindow()
     QCOMPARE(ids, QStringList({"Edit3", "Edit4", "Edit5"}));
     QCOMPARE(corrected.at(0).toObject().value("from").toString(), "20");
     QCOMPARE(resultText(out, "Edit10"), f.text("Edit10"));
+}
+
+// The selector item by its text, and options-panel entries by their captions.
+void BatchTest::selectorAndOptions()
+{
+    WindowFixture f;
+    f.install();
+    f.start();
+    f.clickRadio("RadioGroup3", 2);
+    f.enter("Edit1", "30");
+    ComboBox *material = f.window().options()->ComboBox1;
+    material->setCurrentIndex(15);
+    emit material->activated(15);
+    f.messages.take();
+    const QString item = f.window().options()->RadioGroup3->items().at(2);
+    const QString input = R"j({"calculator": 0, "RadioGroup3": "%1", "inputs": )j"
+                          R"j({"Temp Rise (°C)": 30, "Material Selection": "%2"}})j";
+    const QJsonObject out = one(input.arg(item, material->itemText(15)).toUtf8());
+    QVERIFY2(!out.contains("error"), QJsonDocument(out).toJson().constData());
+    QStringList batch;
+    QStringList window;
+    for (const QJsonValue &value : out.value("results").toArray()) {
+        const QString id = value.toObject().value("id").toString();
+        batch.append(id + "=" + value.toObject().value("text").toString());
+        window.append(id + "=" + f.text(id));
+    }
+    QCOMPARE(batch, window);
+    // The defaults differ, so the selector and options did reach the calculator.
+    QVERIFY(resultText(out, "Edit10") != resultText(one(R"({"calculator": 0})"), "Edit10"));
 }
 
 void BatchTest::refusedCases_data()
