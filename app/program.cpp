@@ -69,7 +69,7 @@ int runFrontEnd(const CommandLine &line)
                          qPrintable(line.argument), qPrintable(file.errorString()));
             return 2;
         }
-        run = runBatch(file.readAll());
+        run = runBatch(file.readAll(), line.csv ? BatchFormat::Csv : BatchFormat::Json);
     }
     std::fwrite(run.output.constData(), 1, static_cast<std::size_t>(run.output.size()), stdout);
     if (!run.errors.isEmpty())
@@ -100,7 +100,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("file"));
     const QCommandLineOption list(QStringLiteral("list"),
                                   QStringLiteral("Lists the calculators, or one named after it."));
-    parser.addOptions({help, version, noSplash, decimal, batch, list});
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("Batch output: one JSON object per case, or "
+                                                   "CSV."),
+                                    QStringLiteral("json|csv"));
+    parser.addOptions({help, version, noSplash, decimal, batch, list, format});
     // Like Qt's own options (-platform, -style), a single dash also starts a long option: a
     // mistyped -nosplash is then reported as one unknown option, not as eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -123,6 +127,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("Tracewright %1\n").arg(QLatin1String(programVersion));
         return line;
+    }
+    if (parser.isSet(format)) {
+        const QString value = parser.value(format);
+        if (!parser.isSet(batch))
+            return failure(arguments, QStringLiteral("--format applies to --batch only."));
+        if (value != QStringLiteral("json") && value != QStringLiteral("csv"))
+            return failure(
+                arguments,
+                QStringLiteral("Invalid value '%1' for --format: use json or csv.").arg(value));
+        line.csv = value == QStringLiteral("csv");
     }
     if (parser.isSet(batch)) {
         line.action = CommandLine::Action::Batch;

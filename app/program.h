@@ -18,6 +18,7 @@ struct CommandLine {
     QString text;
     // Batch: the file of cases, "-" for standard input. List: the calculator, empty for all.
     QString argument;
+    bool csv = false;
 };
 // arguments as QCoreApplication::arguments() gives them: the program first, the toolkit's own
 // options already removed.

@@ -61,6 +61,7 @@ private slots:
     void refusedCases();
     void malformedInput_data();
     void malformedInput();
+    void csvRows();
     void listing();
     void programWithoutDisplay();
 };
@@ -255,6 +256,28 @@ void BatchTest::malformedInput()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.output.isEmpty());
     QVERIFY2(run.errors.contains(where), qPrintable(run.errors));
+}
+
+// One row per case under one header; results as numbers, refused cases keep their row.
+void BatchTest::csvRows()
+{
+    const QByteArray cases = R"([{"name": "a", "calculator": 0, "inputs": {"Edit3": 12}},
+                                 {"name": "b, wide", "calculator": 0, "inputs": {"Edit3": 300}},
+                                 {"calculator": 0, "inputs": {"Edit3": "x"}}])";
+    const BatchRun run = runBatch(cases, BatchFormat::Csv);
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.at(0).startsWith("case,calculator,Edit3,Conductor Cross Section,Via Current,"),
+             qPrintable(lines.at(0)));
+    QVERIFY(lines.at(0).endsWith(",messages,error"));
+    const QJsonObject json = one(R"({"calculator": 0, "inputs": {"Edit3": 12}})");
+    const QString area = QString::number(
+        json.value("results").toArray().at(0).toObject().value("number").toDouble(), 'g', 15);
+    QVERIFY2(lines.at(1).startsWith("a,Via Properties,12," + area + ","), qPrintable(lines.at(1)));
+    QVERIFY(lines.at(2).startsWith("\"b, wide\",Via Properties,300,"));
+    QVERIFY(lines.at(2).contains("Maximum via hole diameter can't be greater than 250mils"));
+    QVERIFY(lines.at(3).endsWith(",Edit3: not a number"));
 }
 
 void BatchTest::listing()
