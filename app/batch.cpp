@@ -113,6 +113,9 @@ QString captionOf(const QWidget *widget, const QWidget *within)
 struct Entry {
     QString caption;
     QWidget *widget;
+    QWidget *within;
+    // What the user can type into or choose from in the window for this calculator.
+    bool open() const { return widget->isVisibleTo(within) && widget->isEnabled(); }
 };
 
 // A box alone in a titled group box, such as the temperature rise, is named by the title.
@@ -136,7 +139,7 @@ QList<Entry> entriesOf(QWidget *within)
             QString caption = captionOf(widget, within);
             if (caption.isEmpty())
                 caption = groupTitleOf(widget);
-            entries.append({caption, widget});
+            entries.append({caption, widget, within});
         }
     }
     return entries;
@@ -323,11 +326,13 @@ void setEntry(const QList<Entry> &entries, const QString &key, const QJsonValue 
         if (entry.widget->objectName() == key ||
             (!entry.caption.isEmpty() && sameName(entry.caption, key)))
             found = &entry;
-    if (!found) {
+    if (!found || !found->open()) {
         QJsonArray choices;
         for (const Entry &entry : entries)
-            choices.append(entry.caption.isEmpty() ? entry.widget->objectName() : entry.caption);
-        fail(key, "unknown input", choices);
+            if (entry.open())
+                choices.append(entry.caption.isEmpty() ? entry.widget->objectName()
+                                                       : entry.caption);
+        fail(key, found ? "not open to entry for this calculator" : "unknown input", choices);
     }
     if (auto *combo = qobject_cast<QComboBox *>(found->widget)) {
         const QString wanted = value.isDouble() ? *numberText(value) : value.toString();

@@ -205,6 +205,9 @@ void BatchTest::refusedCases_data()
                            << "Via Properties";
     QTest::newRow("input") << QByteArray(R"({"calculator": 0, "inputs": {"Hole": 1}})") << "Hole"
                            << "Via Hole Diameter";
+    QTest::newRow("hidden entry") << QByteArray(R"({"calculator": 0, "inputs": {"Edit136": 1}})")
+                                  << "Edit136"
+                                  << "Via Hole Diameter";
     QTest::newRow("key") << QByteArray(R"({"calculator": 0, "unit": "metric"})") << "unit"
                          << "units";
     QTest::newRow("units") << QByteArray(R"({"calculator": 0, "units": "si"})") << "units"
