@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "app/batch.h"
+
 #include "app/settings/settings_store.h"
 #include "app/version.h"
 #include "ui/messages.h"
@@ -7,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -49,6 +52,32 @@ bool chooseOffscreenWithoutDisplay(int argc, char **argv)
     return true;
 }
 
+// The batch front end and its listing: output on standard output, refusals on standard error.
+int runFrontEnd(const CommandLine &line)
+{
+    BatchRun run;
+    if (line.action == CommandLine::Action::List) {
+        run = listCalculators(line.argument);
+    } else {
+        QFile file(line.argument);
+        const bool opened = line.argument == QStringLiteral("-")
+                                ? file.open(stdin, QIODevice::ReadOnly)
+                                : file.open(QIODevice::ReadOnly);
+        if (!opened) {
+            std::fprintf(stderr, "%s: cannot read '%s': %s\n",
+                         qPrintable(programName(QApplication::arguments())),
+                         qPrintable(line.argument), qPrintable(file.errorString()));
+            return 2;
+        }
+        run = runBatch(file.readAll(), line.csv ? BatchFormat::Csv : BatchFormat::Json);
+    }
+    std::fwrite(run.output.constData(), 1, static_cast<std::size_t>(run.output.size()), stdout);
+    if (!run.errors.isEmpty())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(programName(QApplication::arguments())),
+                     qPrintable(run.errors));
+    return run.exitCode;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -65,17 +94,28 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption decimal(QStringLiteral("decimal"),
                                      QStringLiteral("Decimal separator instead of the locale's."),
                                      QStringLiteral("point|comma"));
-    parser.addOptions({help, version, noSplash, decimal});
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QStringLiteral("Runs the JSON cases of a file (- standard input)."),
+        QStringLiteral("file"));
+    const QCommandLineOption list(QStringLiteral("list"),
+                                  QStringLiteral("Lists the calculators, or one named after it."));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("Batch output: one JSON object per case, or "
+                                                   "CSV."),
+                                    QStringLiteral("json|csv"));
+    parser.addOptions({help, version, noSplash, decimal, batch, list, format});
     // Like Qt's own options (-platform, -style), a single dash also starts a long option: a
     // mistyped -nosplash is then reported as one unknown option, not as eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     if (!parser.parse(arguments))
         return failure(arguments, parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
+    const bool listing = parser.isSet(list);
+    if (parser.positionalArguments().size() > (listing ? 1 : 0))
         return failure(
             arguments,
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last()));
 
     CommandLine line;
     if (parser.isSet(help)) {
@@ -86,6 +126,26 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("Tracewright %1\n").arg(QLatin1String(programVersion));
+        return line;
+    }
+    if (parser.isSet(format)) {
+        const QString value = parser.value(format);
+        if (!parser.isSet(batch))
+            return failure(arguments, QStringLiteral("--format applies to --batch only."));
+        if (value != QStringLiteral("json") && value != QStringLiteral("csv"))
+            return failure(
+                arguments,
+                QStringLiteral("Invalid value '%1' for --format: use json or csv.").arg(value));
+        line.csv = value == QStringLiteral("csv");
+    }
+    if (parser.isSet(batch)) {
+        line.action = CommandLine::Action::Batch;
+        line.argument = parser.value(batch);
+        return line;
+    }
+    if (listing) {
+        line.action = CommandLine::Action::List;
+        line.argument = parser.positionalArguments().value(0);
         return line;
     }
     line.noSplash = parser.isSet(noSplash);
@@ -127,6 +187,9 @@ int runProgram(int argc, char **argv)
     case CommandLine::Action::Error:
         std::fprintf(stderr, "%s\n", qPrintable(line.text));
         return 2;
+    case CommandLine::Action::Batch:
+    case CommandLine::Action::List:
+        return runFrontEnd(line);
     case CommandLine::Action::Run:
         break;
     }

@@ -91,6 +91,7 @@ OptionsPanel::OptionsPanel(QWidget *parent, Context &context) : context_(context
         Edit66 = new Edit(GroupBox9, "Edit66", "130",
                           "Manually enter the PCB substrate's maximum glass temp if needed.");
         Edit66->setMaxLength(8);
+        Label35->setBuddy(ComboBox1);
         Label36->setBuddy(Edit7);
         Label9->setBuddy(Edit66);
         grid->setVerticalSpacing(2);
