@@ -62,19 +62,19 @@ Form::Form(QWidget *section, Handler enter, UnitEntries *units)
     grid_->setColumnStretch(3, 1);
 }
 
-FormRow Form::addRow(const RowSpec &spec, Edit *box, QWidget *cell)
+FormRow Form::addRow(const RowEntry &entry, Edit *box, QWidget *cell)
 {
     FormRow row;
     row.box = box;
-    if (!spec.caption.isEmpty() || !spec.label.isEmpty()) {
-        row.caption = makeLabel(section_, spec.label, spec.caption);
+    if (!entry.caption.isEmpty() || !entry.label.isEmpty()) {
+        row.caption = makeLabel(section_, entry.label, entry.caption);
         row.caption->setBuddy(box);
         grid_->addWidget(row.caption, row_, 0);
     }
     QWidget *shown = cell ? cell : box;
-    if (!spec.unitName.isEmpty()) {
+    if (!entry.unitName.isEmpty()) {
         grid_->addWidget(shown, row_, 1);
-        row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
+        row.unit = unitBox(entry.unitName, entry.unit, entry.metricUnit);
         grid_->addWidget(row.unit, row_, 2);
     } else if (box->isReadOnly()) {
         // A result carries its unit in its text and takes the unit column as well.
@@ -82,54 +82,54 @@ FormRow Form::addRow(const RowSpec &spec, Edit *box, QWidget *cell)
     } else {
         grid_->addWidget(shown, row_, 1);
     }
-    if (units_ && spec.convertOrder > 0)
-        units_->inputs.push_back({spec.convertOrder, box, spec.quantity, spec.convertWhen, false,
-                                  spec.keepNotApplicable});
+    if (units_ && entry.convertOrder > 0)
+        units_->inputs.push_back({entry.convertOrder, box, entry.quantity, entry.convertWhen, false,
+                                  entry.keepNotApplicable});
     ++row_;
     return row;
 }
 
-FormRow Form::input(const RowSpec &spec)
+FormRow Form::input(const RowEntry &entry)
 {
-    auto *box = new Edit(section_, spec.box, spec.text, spec.hint);
+    auto *box = new Edit(section_, entry.box, entry.text, entry.hint);
     box->setMinimumWidth(inputBoxWidth(box));
     bindEnter(box);
-    return addRow(spec, box);
+    return addRow(entry, box);
 }
 
-SpinRow Form::spinInput(const RowSpec &spec, const QString &spinName, int min, int max,
+SpinRow Form::spinInput(const RowEntry &entry, const QString &spinName, int min, int max,
                         int position)
 {
     auto *cell = new QWidget(section_);
     auto *line = new QHBoxLayout(cell);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(1);
-    auto *box = new Edit(cell, spec.box, spec.text, spec.hint);
+    auto *box = new Edit(cell, entry.box, entry.text, entry.hint);
     auto *spin = new UpDown(cell, spinName, box, min, max, position);
     box->setMinimumWidth(inputBoxWidth(box) - spin->sizeHint().width() - 1);
     line->addWidget(box, 1);
     line->addWidget(spin);
     bindEnter(box);
-    const FormRow row = addRow(spec, box, cell);
+    const FormRow row = addRow(entry, box, cell);
     return {row.caption, box, spin, row.unit};
 }
 
-FormRow Form::result(const RowSpec &spec)
+FormRow Form::result(const RowEntry &entry)
 {
-    Edit *box = makeReadOnly(section_, spec.box, spec.text, spec.hint);
+    Edit *box = makeReadOnly(section_, entry.box, entry.text, entry.hint);
     box->setMinimumWidth(resultBoxWidth(box));
-    return addRow(spec, box);
+    return addRow(entry, box);
 }
 
-FormRow Form::resultBeside(const RowSpec &spec)
+FormRow Form::resultBeside(const RowEntry &entry)
 {
     FormRow row;
     const int onRow = std::max(0, row_ - 1);
-    row.box = makeReadOnly(section_, spec.box, spec.text, spec.hint);
+    row.box = makeReadOnly(section_, entry.box, entry.text, entry.hint);
     row.box->setMinimumWidth(resultBoxWidth(row.box));
     grid_->addWidget(row.box, onRow, 3);
-    if (!spec.unitName.isEmpty()) {
-        row.unit = unitBox(spec.unitName, spec.unit, spec.metricUnit);
+    if (!entry.unitName.isEmpty()) {
+        row.unit = unitBox(entry.unitName, entry.unit, entry.metricUnit);
         grid_->addWidget(row.unit, onRow, 4);
     }
     // The spare width moves right of the second column of boxes.
@@ -138,16 +138,16 @@ FormRow Form::resultBeside(const RowSpec &spec)
     return row;
 }
 
-LabelRow Form::resultLabel(const RowSpec &spec)
+LabelRow Form::resultLabel(const RowEntry &entry)
 {
     LabelRow row;
-    if (!spec.caption.isEmpty() || !spec.label.isEmpty()) {
-        row.caption = makeLabel(section_, spec.label, spec.caption);
+    if (!entry.caption.isEmpty() || !entry.label.isEmpty()) {
+        row.caption = makeLabel(section_, entry.label, entry.caption);
         grid_->addWidget(row.caption, row_, 0);
     }
-    row.value = makeLabel(section_, spec.box, spec.text);
-    if (!spec.hint.isEmpty())
-        setHint(row.value, spec.hint);
+    row.value = makeLabel(section_, entry.box, entry.text);
+    if (!entry.hint.isEmpty())
+        setHint(row.value, entry.hint);
     row.value->setMinimumWidth(resultBoxWidth(row.value));
     grid_->addWidget(row.value, row_, 1, 1, 2);
     ++row_;

@@ -20,7 +20,7 @@ int unitBoxWidth(const QWidget *widget, const QString &text);
 int boxWidth(const QWidget *widget, const QString &text);
 
 // What a row is made of. Names are object names; a row without unitName has no unit box.
-struct RowSpec {
+struct RowEntry {
     QString label;   // object name of the caption; may be empty
     QString caption; // may be empty: the box then starts the row
     QString box;
@@ -92,16 +92,17 @@ public:
     int nextRow() const { return row_; }
 
     // An editable number box.
-    FormRow input(const RowSpec &spec);
+    FormRow input(const RowEntry &entry);
     // An editable number box with spin buttons beside it.
-    SpinRow spinInput(const RowSpec &spec, const QString &spinName, int min, int max, int position);
+    SpinRow spinInput(const RowEntry &entry, const QString &spinName, int min, int max,
+                      int position);
     // A read-only result box.
-    FormRow result(const RowSpec &spec);
+    FormRow result(const RowEntry &entry);
     // A second read-only result with its unit box on the row just added, right of its unit box;
-    // spec.label and spec.caption are not used.
-    FormRow resultBeside(const RowSpec &spec);
-    // A result shown as a label; spec.box names the value label.
-    LabelRow resultLabel(const RowSpec &spec);
+    // entry.label and entry.caption are not used.
+    FormRow resultBeside(const RowEntry &entry);
+    // A result shown as a label; entry.box names the value label.
+    LabelRow resultLabel(const RowEntry &entry);
     // Caption and any control (drop-down, spin box, check box ...) in the box column.
     QLabel *field(const QString &labelName, const QString &caption, QWidget *widget,
                   Edit *unit = nullptr);
@@ -121,7 +122,7 @@ public:
 
 private:
     // cell is what the box column holds: the box itself unless given.
-    FormRow addRow(const RowSpec &spec, Edit *box, QWidget *cell = nullptr);
+    FormRow addRow(const RowEntry &entry, Edit *box, QWidget *cell = nullptr);
 
     QWidget *section_;
     QGridLayout *grid_;

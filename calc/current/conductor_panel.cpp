@@ -83,8 +83,8 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
 
     Form form(
         leftColumn, [this] { context_.recalculate(); }, &units_);
-    const auto input = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
-        const FormRow row = form.input(spec);
+    const auto input = [&form](QLabel *&caption, Edit *&box, const RowEntry &entry) {
+        const FormRow row = form.input(entry);
         row.to(caption, box)->setMaxLength(8);
         return row.unit;
     };
@@ -178,8 +178,8 @@ ConductorCalculator::ConductorCalculator(QWidget *parent, Context &context) : co
     right.addStretch();
 
     Form results = form.nested(bottom);
-    const auto result = [&results](QLabel *&caption, Edit *&box, const RowSpec &spec) {
-        results.result(spec).to(caption, box);
+    const auto result = [&results](QLabel *&caption, Edit *&box, const RowEntry &entry) {
+        results.result(entry).to(caption, box);
     };
     result(Label18, Edit16, {"Label18", "Conductor Cross Section", "Edit16"});
     result(Label19, Edit17, {"Label19", "Conductor Current", "Edit17"});

@@ -71,8 +71,8 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
 
     Form form(
         entries, [this] { context_.recalculate(); }, &units_);
-    const auto input = [&form](QLabel *&caption, Edit *&box, Edit *&unit, const RowSpec &spec) {
-        form.input(spec).to(caption, box, unit)->setMaxLength(8);
+    const auto input = [&form](QLabel *&caption, Edit *&box, Edit *&unit, const RowEntry &entry) {
+        form.input(entry).to(caption, box, unit)->setMaxLength(8);
     };
     input(Label51, Edit3, Edit52,
           {"Label51", "Via Hole Diameter", "Edit3", "10",
@@ -94,8 +94,8 @@ ViaCalculator::ViaCalculator(QWidget *parent, Context &context) : context_(conte
            "Edit56", "mils", "mm", 5});
     form.addSpacing(10);
 
-    const auto result = [&form](QLabel *&caption, Edit *&box, const RowSpec &spec) {
-        form.result(spec).to(caption, box)->setFocusPolicy(Qt::NoFocus);
+    const auto result = [&form](QLabel *&caption, Edit *&box, const RowEntry &entry) {
+        form.result(entry).to(caption, box)->setFocusPolicy(Qt::NoFocus);
     };
     result(Label10, Edit8, {"Label10", "Conductor Cross Section", "Edit8"});
     result(Label12, Edit10, {"Label12", "Via Current", "Edit10"});

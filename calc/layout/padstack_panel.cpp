@@ -68,8 +68,8 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
     auto *entries = new QWidget(GroupBox10);
     Form form(
         entries, [this] { context_.recalculate(); }, &units_);
-    auto input = [&](RowSpec spec) {
-        FormRow row = form.input(spec);
+    auto input = [&](RowEntry entry) {
+        FormRow row = form.input(entry);
         row.box->setMaxLength(8);
         return row;
     };
@@ -80,11 +80,11 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
             return !box->isHidden() || isNumber(box->text(), context_.decimalMode);
         };
     };
-    RowSpec drillSpec{
+    RowEntry drillEntry{
         "Label61", "Drill Diameter", "Edit33", "32", "Enter the finished drill hole diameter.",
         "Edit59",  "mils",           "mm",     14};
-    drillSpec.convertWhen = whileShownOrNumber(Edit33);
-    const FormRow drill = input(drillSpec);
+    drillEntry.convertWhen = whileShownOrNumber(Edit33);
+    const FormRow drill = input(drillEntry);
     Label61 = drill.caption;
     Edit33 = drill.box;
     Edit59 = drill.unit;
@@ -94,37 +94,37 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
     form.grid()->addWidget(ComboBox4, form.nextRow() - 1, 1, 1, 2);
     ComboBox4->onChange = [this] { ComboBox4Change(); };
 
-    RowSpec ring{"Label62",
-                 "Annular Ring",
-                 "Edit34",
-                 "12",
-                 "Enter the minimum annular ring for the padstack.",
-                 "Edit60",
-                 "mils",
-                 "mm",
-                 38};
+    RowEntry ring{"Label62",
+                  "Annular Ring",
+                  "Edit34",
+                  "12",
+                  "Enter the minimum annular ring for the padstack.",
+                  "Edit60",
+                  "mils",
+                  "mm",
+                  38};
     ring.keepNotApplicable = true;
     ring.convertWhen = whileShownOrNumber(Edit34);
     const FormRow ringRow = input(ring);
     Label62 = ringRow.caption;
     Edit34 = ringRow.box;
     Edit60 = ringRow.unit;
-    RowSpec isolation{"Label63",
-                      "Isolation Width",
-                      "Edit35",
-                      "12",
-                      "Enter the desired isolation width for the thermal relief.",
-                      "Edit61",
-                      "mils",
-                      "mm",
-                      39};
+    RowEntry isolation{"Label63",
+                       "Isolation Width",
+                       "Edit35",
+                       "12",
+                       "Enter the desired isolation width for the thermal relief.",
+                       "Edit61",
+                       "mils",
+                       "mm",
+                       39};
     isolation.keepNotApplicable = true;
     isolation.convertWhen = whileShownOrNumber(Edit35);
     const FormRow isolationRow = input(isolation);
     Label63 = isolationRow.caption;
     Edit35 = isolationRow.box;
     Edit61 = isolationRow.unit;
-    RowSpec hole{
+    RowEntry hole{
         "Label76", "Drill Diameter", "Edit211", "32", "Enter the finished drill hole diameter.",
         "Edit212", "mils",           "mm",      22};
     hole.convertWhen = whileShownOrNumber(Edit211);
@@ -132,15 +132,15 @@ PadstackCalculator::PadstackCalculator(QWidget *parent, Context &context) : cont
     Label76 = holeRow.caption;
     Edit211 = holeRow.box;
     Edit212 = holeRow.unit;
-    RowSpec minRing{"Label174",
-                    "Minimum Annular Ring",
-                    "Edit213",
-                    "7",
-                    "Enter the desired minimum annular ring of the padstack.",
-                    "Edit214",
-                    "mils",
-                    "mm",
-                    23};
+    RowEntry minRing{"Label174",
+                     "Minimum Annular Ring",
+                     "Edit213",
+                     "7",
+                     "Enter the desired minimum annular ring of the padstack.",
+                     "Edit214",
+                     "mils",
+                     "mm",
+                     23};
     minRing.convertWhen = whileShownOrNumber(Edit213);
     const FormRow minRingRow = input(minRing);
     Label174 = minRingRow.caption;

@@ -43,8 +43,8 @@ CrosstalkCalculator::CrosstalkCalculator(QWidget *parent, Context &context) : co
     Form form(
         GroupBox39, [this] { context_.recalculate(); }, &units_);
 
-    auto input = [&form](QLabel *&label, Edit *&box, Edit *&unit, const RowSpec &spec) {
-        const FormRow row = form.input(spec);
+    auto input = [&form](QLabel *&label, Edit *&box, Edit *&unit, const RowEntry &entry) {
+        const FormRow row = form.input(entry);
         label = row.caption;
         box = row.box;
         unit = row.unit;

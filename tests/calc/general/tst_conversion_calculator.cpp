@@ -171,7 +171,7 @@ void ConversionCalculatorTest::complexNumbers_data()
                                          << "5"
                                          << "5.0000"
                                          << "90.0000";
-    QTest::newRow("spec: polar (50, 90)") << true << "50"
+    QTest::newRow("worked: polar (50, 90)") << true << "50"
                                           << "90"
                                           << "0.0001"
                                           << "50.0000";

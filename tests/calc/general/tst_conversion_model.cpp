@@ -46,8 +46,8 @@ void TstConversionModel::distance_data()
     QTest::addColumn<bool>("metric");
     QTest::addColumn<double>("input");
     QTest::addColumn<QStringList>("results");
-    QTest::newRow("spec: 10 mils") << false << 10.0 << QStringList{"0.2540", "0.0100", "254.0000"};
-    QTest::newRow("spec: 10 mm") << true << 10.0 << QStringList{"393.7008", "10000.0000", "0.3937"};
+    QTest::newRow("worked: 10 mils") << false << 10.0 << QStringList{"0.2540", "0.0100", "254.0000"};
+    QTest::newRow("worked: 10 mm") << true << 10.0 << QStringList{"393.7008", "10000.0000", "0.3937"};
     // 1 in = 25.4 mm exactly, by hand.
     QTest::newRow("1000 mils is an inch")
         << false << 1000.0 << QStringList{"25.4000", "1.0000", "25400.0000"};
@@ -97,7 +97,7 @@ void TstConversionModel::temperature_data()
 {
     QTest::addColumn<double>("fahrenheit");
     QTest::addColumn<QString>("celsius");
-    QTest::newRow("spec: 72 F") << 72.0 << "22.22";
+    QTest::newRow("worked: 72 F") << 72.0 << "22.22";
     QTest::newRow("water freezes") << 32.0 << "0.00";
     QTest::newRow("water boils") << 212.0 << "100.00";
     QTest::newRow("-40 is -40") << -40.0 << "-40.00";
@@ -117,7 +117,7 @@ void TstConversionModel::decibels_data()
 {
     QTest::addColumn<double>("gain");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("spec: 1 dB") << 1.0 << "1.1220";
+    QTest::newRow("worked: 1 dB") << 1.0 << "1.1220";
     QTest::newRow("6 dB about doubles") << 6.0 << "1.9953";
     QTest::newRow("20 dB is ten") << 20.0 << "10.0000";
     QTest::newRow("-20 dB is a tenth") << -20.0 << "0.1000";
@@ -138,7 +138,7 @@ void TstConversionModel::polar_data()
     QTest::addColumn<double>("imaginary");
     QTest::addColumn<QString>("magnitude");
     QTest::addColumn<QString>("angle");
-    QTest::newRow("spec: (50, 0)") << 50.0 << 0.0 << "50.0000"
+    QTest::newRow("worked: (50, 0)") << 50.0 << 0.0 << "50.0000"
                                    << "0.0000";
     QTest::newRow("(1, 1)") << 1.0 << 1.0 << "1.4142"
                             << "45.0000";
@@ -200,7 +200,7 @@ void TstConversionModel::angles_data()
 {
     QTest::addColumn<double>("degrees");
     QTest::addColumn<QString>("radians");
-    QTest::newRow("spec: 180 degrees") << 180.0 << "3.1416";
+    QTest::newRow("worked: 180 degrees") << 180.0 << "3.1416";
     QTest::newRow("45 degrees") << 45.0 << "0.7854";
     QTest::newRow("-90 degrees") << -90.0 << "-1.5708";
 }

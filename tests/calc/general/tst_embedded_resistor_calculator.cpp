@@ -45,15 +45,15 @@ void EmbeddedResistorCalculatorTest::types_data()
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QStringList>("expected");
     const QStringList rectangular{"Length (L)", "Width (W)", "Ohms", "Material overlap area"};
-    QTest::newRow("spec: additive, imperial")
+    QTest::newRow("worked: additive, imperial")
         << 0 << 0 << QStringList{"100", "mils", "50", "mils"} << rectangular
         << QStringList{"50.000 Ohms", "", "5000.00 Sq.mils"};
-    QTest::newRow("spec: additive, metric")
+    QTest::newRow("worked: additive, metric")
         << 1 << 0 << QStringList{"2.54", "mm", "1.27", "mm"} << rectangular
         << QStringList{"50.000 Ohms", "", "3.226 Sq.mm"};
     QStringList subtractive = rectangular;
     subtractive.last() = "Soldermask overlap area";
-    QTest::newRow("spec: subtractive computes alike")
+    QTest::newRow("worked: subtractive computes alike")
         << 0 << 1 << QStringList{"100", "mils", "50", "mils"} << subtractive
         << QStringList{"50.000 Ohms", "", "5000.00 Sq.mils"};
     // Ring width (D - d) / 2 and ring area pi / 4 (D^2 - d^2), computed (python3).

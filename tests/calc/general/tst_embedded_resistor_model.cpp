@@ -28,10 +28,10 @@ void TstEmbeddedResistorModel::rectangular_data()
     QTest::addColumn<QString>("ohms");
     QTest::addColumn<QString>("sqMils");
     QTest::addColumn<QString>("sqMm");
-    QTest::newRow("spec: 100 x 50 mils") << 25.0 << 0.1 << 0.05 << "50.000"
+    QTest::newRow("worked: 100 x 50 mils") << 25.0 << 0.1 << 0.05 << "50.000"
                                          << "5000.00"
                                          << "3.226";
-    QTest::newRow("spec: 2.54 x 1.27 mm") << 25.0 << 2.54 / 25.4 << 1.27 / 25.4 << "50.000"
+    QTest::newRow("worked: 2.54 x 1.27 mm") << 25.0 << 2.54 / 25.4 << 1.27 / 25.4 << "50.000"
                                           << "5000.00"
                                           << "3.226";
     // A square of film is its sheet resistance, whatever its size.
@@ -66,7 +66,7 @@ void TstEmbeddedResistorModel::annular_data()
     QTest::addColumn<QString>("outer");
     QTest::addColumn<QString>("ring");
     QTest::addColumn<QString>("area");
-    QTest::newRow("spec defaults") << 25.0 << 20.0 << 10.0 << "246.905"
+    QTest::newRow("worked defaults") << 25.0 << 20.0 << 10.0 << "246.905"
                                    << "113.453"
                                    << "47565.37";
     QTest::newRow("50 ohms/sq, 10 inside, 5 ohms") << 50.0 << 10.0 << 5.0 << "18.745"
@@ -98,7 +98,7 @@ void TstEmbeddedResistorModel::annularSolvesTheRingResistance_data()
     QTest::addColumn<double>("sheet");
     QTest::addColumn<double>("inside");
     QTest::addColumn<double>("target");
-    QTest::newRow("spec defaults") << 25.0 << 20.0 << 10.0;
+    QTest::newRow("worked defaults") << 25.0 << 20.0 << 10.0;
     QTest::newRow("low sheet resistance") << 5.0 << 0.3 << 2.0;
     QTest::newRow("high sheet resistance") << 1000.0 << 12.0 << 47.0;
 }

@@ -28,11 +28,11 @@ void TstPlanarInductorModel::shapes_data()
     QTest::addColumn<double>("spacing");
     QTest::addColumn<double>("outer");
     QTest::addColumn<QString>("inductance");
-    // The spec's defaults: 5 turns, 10 / 10 / 350 mils.
-    QTest::newRow("spec: square") << 0 << 5.0 << 254.0 << 254.0 << 8890.0 << "248.5936";
-    QTest::newRow("spec: hexagonal") << 1 << 5.0 << 254.0 << 254.0 << 8890.0 << "208.0525";
-    QTest::newRow("spec: octagonal") << 2 << 5.0 << 254.0 << 254.0 << 8890.0 << "209.3337";
-    QTest::newRow("spec: circular") << 3 << 5.0 << 254.0 << 254.0 << 8890.0 << "210.8410";
+    // The calculator's defaults: 5 turns, 10 / 10 / 350 mils.
+    QTest::newRow("worked: square") << 0 << 5.0 << 254.0 << 254.0 << 8890.0 << "248.5936";
+    QTest::newRow("worked: hexagonal") << 1 << 5.0 << 254.0 << 254.0 << 8890.0 << "208.0525";
+    QTest::newRow("worked: octagonal") << 2 << 5.0 << 254.0 << 254.0 << 8890.0 << "209.3337";
+    QTest::newRow("worked: circular") << 3 << 5.0 << 254.0 << 254.0 << 8890.0 << "210.8410";
     // Own geometries, the expression evaluated by hand (python3).
     QTest::newRow("hexagonal, 3 turns of 100/50 um in 2 mm")
         << 1 << 3.0 << 100.0 << 50.0 << 2000.0 << "21.5557";
@@ -85,10 +85,10 @@ void TstPlanarInductorModel::geometry_data()
     QTest::addColumn<double>("outer");
     QTest::addColumn<double>("inner");
     QTest::addColumn<QString>("fill");
-    QTest::newRow("spec defaults") << 5.0 << 254.0 << 254.0 << 8890.0 << 4318.0 << "0.3462";
+    QTest::newRow("worked defaults") << 5.0 << 254.0 << 254.0 << 8890.0 << 4318.0 << "0.3462";
     QTest::newRow("one turn: no spacing inside")
         << 1.0 << 100.0 << 999.0 << 1000.0 << 800.0 << "0.1111";
-    QTest::newRow("spec: 20 turns overlap")
+    QTest::newRow("worked: 20 turns overlap")
         << 20.0 << 254.0 << 254.0 << 8890.0 << -10922.0 << "-9.7500";
     QTest::newRow("turns filling the middle") << 2.0 << 100.0 << 100.0 << 600.0 << 0.0 << "1.0000";
 }

@@ -102,12 +102,12 @@ void PlaneCalculatorTest::refusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("correction");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("spec: no transient")
+    QTest::newRow("worked: no transient")
         << 0 << "Edit110"
         << "0"
         << "Transient current percentage can't be <= 0"
         << "1" << QStringList{"4.00000 Ohms", "33120.00 pF", "4.8054 Ohms"};
-    QTest::newRow("spec: Er below 1")
+    QTest::newRow("worked: Er below 1")
         << 0 << "Edit7"
         << "0.5"
         << "Minimum dielectric constant value can't be less than 1"

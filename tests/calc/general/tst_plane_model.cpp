@@ -26,8 +26,8 @@ void TstPlaneModel::targetImpedance_data()
     QTest::addColumn<double>("ac");
     QTest::addColumn<double>("transient");
     QTest::addColumn<QString>("impedance");
-    QTest::newRow("spec defaults") << 5.0 << 5.0 << 5.0 << 80.0 << 50.0 << "0.08000";
-    QTest::newRow("spec: transient 1 %") << 5.0 << 5.0 << 5.0 << 80.0 << 1.0 << "4.00000";
+    QTest::newRow("worked defaults") << 5.0 << 5.0 << 5.0 << 80.0 << 50.0 << "0.08000";
+    QTest::newRow("worked: transient 1 %") << 5.0 << 5.0 << 5.0 << 80.0 << 1.0 << "4.00000";
     // 3.3 V with 3 % margin, half of it AC, a quarter of 10 A transient: 49.5 mV / 2.5 A.
     QTest::newRow("3.3 V rail") << 3.3 << 10.0 << 3.0 << 50.0 << 25.0 << "0.01980";
     QTest::newRow("no AC share") << 1.8 << 2.0 << 5.0 << 0.0 << 50.0 << "0.00000";
@@ -54,9 +54,9 @@ void TstPlaneModel::capacitance_data()
     QTest::addColumn<double>("distance");
     QTest::addColumn<QString>("picofarads");
     QTest::addColumn<QString>("reactanceAt1MHz");
-    QTest::newRow("spec: 64 Sq.In, 2 mils") << false << 4.6 << 64.0 << 2.0 << "33120.00"
+    QTest::newRow("worked: 64 Sq.In, 2 mils") << false << 4.6 << 64.0 << 2.0 << "33120.00"
                                             << "4.8054";
-    QTest::newRow("spec: the same plane in metric")
+    QTest::newRow("worked: the same plane in metric")
         << true << 4.6 << 41290.32 << 0.0508 << "33120.00"
         << "4.8054";
     // By hand (python3): air, and a small RO4350 plane.
