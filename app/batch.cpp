@@ -1,203 +1,35 @@
 #include "app/batch.h"
 #include "app/batch_csv.h"
+#include "app/batch_window.h"
 
 #include "app/calculator_table.h"
-#include "app/main_window.h"
-#include "app/settings/registry_file.h"
-#include "app/settings/settings_store.h"
+#include "app/settings/program_options.h"
+#include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/event_guard.h"
 #include "ui/info_panel.h"
-#include "ui/messages.h"
 #include "ui/options_panel.h"
-#include "ui/platform.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
+#include <QPushButton>
 #include <QRegularExpression>
 
-#include <memory>
 #include <optional>
 
 namespace tw {
 
 namespace {
 
-// The installed settings, kept in memory: a batch run never reads or writes the user's.
-class MemorySettings final : public SettingsStore {
-public:
-    MemorySettings()
-    {
-        for (const auto &value : registry_file::defaults())
-            values_.insert(value.first, value.second);
-    }
-    bool keyExists() const override { return true; }
-    std::optional<QString> read(const QString &name) const override
-    {
-        const auto found = values_.constFind(name);
-        if (found == values_.constEnd())
-            return std::nullopt;
-        return *found;
-    }
-    bool write(const QString &name, const QString &value) override
-    {
-        values_.insert(name, value);
-        return true;
-    }
-
-private:
-    QMap<QString, QString> values_;
-};
-
-// The texts of the boxes the window would show, in order. A question is answered "No", as a
-// box closed without a choice would be.
-class MessageSink final : public Messages {
-public:
-    void information(const QString &text) override { record(QStringLiteral("information"), text); }
-    bool question(const QString &title, const QString &text) override
-    {
-        QJsonObject message{{"kind", "question"}, {"title", title}, {"text", text}};
-        shown.append(message);
-        return false;
-    }
-    void error(const QString &text) override { record(QStringLiteral("error"), text); }
-
-    QJsonArray shown;
-
-private:
-    void record(const QString &kind, const QString &text)
-    {
-        shown.append(QJsonObject{{"kind", kind}, {"text", text}});
-    }
-};
-
-class NoDesktop final : public Desktop {
-public:
-    bool openUrl(const QString &) override { return false; }
-    bool openDocument(const QString &) override { return false; }
-    bool startProgram(const QString &, const QStringList &) override { return false; }
-};
-
-// A caption as a name: without its accelerator mark and closing colon or equals sign, compared
-// without case.
-QString plainCaption(QString caption)
+QJsonObject resultObject(const QString &caption, const QWidget *widget)
 {
-    caption.remove(QLatin1Char('&'));
-    caption = caption.trimmed();
-    if (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char('=')))
-        caption.chop(1);
-    return caption.trimmed();
-}
-
-bool sameName(const QString &a, const QString &b)
-{
-    return plainCaption(a).compare(plainCaption(b), Qt::CaseInsensitive) == 0;
-}
-
-QString captionOf(const QWidget *widget, const QWidget *within)
-{
-    const auto labels = within->findChildren<QLabel *>();
-    for (const QLabel *label : labels)
-        if (label->buddy() == widget)
-            return plainCaption(label->text());
-    return {};
-}
-
-// An entry a case can set: a box or a list, in the calculator's group box or the options panel.
-struct Entry {
-    QString caption;
-    QWidget *widget;
-    QWidget *within;
-    // What the user can type into or choose from in the window for this calculator.
-    bool open() const { return widget->isVisibleTo(within) && widget->isEnabled(); }
-};
-
-// A box alone in a titled group box, such as the temperature rise, is named by the title.
-QString groupTitleOf(const QWidget *widget)
-{
-    auto *group = qobject_cast<const QGroupBox *>(widget->parentWidget());
-    if (!group || group->findChildren<QLineEdit *>().size() != 1)
-        return {};
-    return plainCaption(group->title());
-}
-
-QList<Entry> entriesOf(QWidget *within)
-{
-    QList<Entry> entries;
-    const auto widgets = within->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
-        auto *edit = qobject_cast<QLineEdit *>(widget);
-        auto *combo = qobject_cast<QComboBox *>(widget);
-        if ((edit && !edit->isReadOnly() && !qobject_cast<QComboBox *>(edit->parentWidget())) ||
-            combo) {
-            QString caption = captionOf(widget, within);
-            if (caption.isEmpty())
-                caption = groupTitleOf(widget);
-            entries.append({caption, widget, within});
-        }
-    }
-    return entries;
-}
-
-struct Result {
-    QString caption;
-    QWidget *widget;
-};
-
-// The results in the order the form lays them out: read-only boxes and value labels beside a
-// caption, then read-only boxes without one. Unit boxes take no focus and are not results.
-QList<Result> resultsOf(QWidget *box)
-{
-    QList<Result> results;
-    QList<QWidget *> seen;
-    const auto grids = box->findChildren<QGridLayout *>();
-    for (QGridLayout *grid : grids) {
-        for (int row = 0; row < grid->rowCount(); ++row) {
-            QLayoutItem *first = grid->itemAtPosition(row, 0);
-            QLayoutItem *second = grid->itemAtPosition(row, 1);
-            auto *caption = first ? qobject_cast<QLabel *>(first->widget()) : nullptr;
-            QWidget *value = second ? second->widget() : nullptr;
-            if (!caption || !value || caption == value || value->objectName().isEmpty())
-                continue;
-            auto *edit = qobject_cast<QLineEdit *>(value);
-            auto *label = qobject_cast<QLabel *>(value);
-            if ((edit && edit->isReadOnly()) || (label && caption->buddy() == nullptr)) {
-                results.append({plainCaption(caption->text()), value});
-                seen.append(value);
-            }
-        }
-    }
-    const auto edits = box->findChildren<QLineEdit *>();
-    for (QLineEdit *edit : edits)
-        if (edit->isReadOnly() && edit->focusPolicy() != Qt::NoFocus && !seen.contains(edit) &&
-            !edit->objectName().isEmpty())
-            results.append({captionOf(edit, box), edit});
-    return results;
-}
-
-QString textOf(const QWidget *widget)
-{
-    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
-        return edit->text();
-    if (auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (auto *combo = qobject_cast<const QComboBox *>(widget))
-        return combo->currentText();
-    return {};
-}
-
-QJsonObject resultObject(const Result &result)
-{
-    const QString text = textOf(result.widget);
-    QJsonObject object{
-        {"caption", result.caption}, {"id", result.widget->objectName()}, {"text", text}};
+    const QString text = textOf(widget);
+    QJsonObject object{{"caption", caption}, {"id", widget->objectName()}, {"text", text}};
     static const QRegularExpression numberThenUnit(
         QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)\\s*(.*?)\\s*$"));
     const QRegularExpressionMatch match = numberThenUnit.match(text);
@@ -270,28 +102,6 @@ public:
     throw CaseFailure{error};
 }
 
-// One window per case, so every case starts from the installed defaults as a fresh start does.
-class Session {
-public:
-    Session()
-    {
-        window_ =
-            std::make_unique<TForm1>(Services{messages, settings_, desktop_, clock_, [](int) {}},
-                                     StartOptions{true, DecimalMode::Point});
-        window_->Button3Click();
-        messages.shown = QJsonArray();
-    }
-    TForm1 &window() { return *window_; }
-
-    MessageSink messages;
-
-private:
-    MemorySettings settings_;
-    NoDesktop desktop_;
-    NoWaitClock clock_;
-    std::unique_ptr<TForm1> window_;
-};
-
 void setUnits(TForm1 &window, const QJsonValue &units)
 {
     const QString name = units.toString().toLower();
@@ -307,62 +117,209 @@ void setUnits(TForm1 &window, const QJsonValue &units)
     guardEvent([&] { window.RadioGroup6->setItemIndex(index); });
 }
 
-void setSelector(TForm1 &window, const QJsonValue &item)
+// An item by its text, or by the start of it where only one item starts so.
+std::optional<int> itemOf(const QStringList &items, const QString &wanted)
 {
-    RadioGroup *selector = window.options()->RadioGroup3;
-    const QStringList items = selector->items();
-    for (int i = 0; i < items.size(); ++i)
-        if (sameName(items.at(i), item.toString())) {
-            guardEvent([&] { selector->setItemIndex(i); });
-            return;
+    std::optional<int> byStart;
+    int starting = 0;
+    for (int i = 0; i < items.size(); ++i) {
+        if (sameName(items.at(i), wanted))
+            return i;
+        if (!wanted.isEmpty() &&
+            plainCaption(items.at(i)).startsWith(wanted, Qt::CaseInsensitive)) {
+            byStart = i;
+            ++starting;
         }
-    fail("RadioGroup3", items.isEmpty() ? "this calculator has no selector" : "unknown item",
-         QJsonArray::fromStringList(items));
+    }
+    return starting == 1 ? byStart : std::nullopt;
 }
 
-void setEntry(const QList<Entry> &entries, const QString &key, const QJsonValue &value)
+void chooseItem(RadioGroup *group, const QString &key, const QJsonValue &item,
+                const QString &noItems)
 {
-    const Entry *found = nullptr;
-    for (const Entry &entry : entries)
+    const QStringList items = group->items();
+    const std::optional<int> index = itemOf(items, item.toString());
+    if (!index)
+        fail(key, items.isEmpty() ? noItems : QStringLiteral("unknown item"),
+             QJsonArray::fromStringList(items));
+    guardEvent([&] { group->setItemIndex(*index); });
+}
+
+// The Program Options by the captions of the dialog, or a short name.
+void setProgramOptions(TForm6 &dialog, const QJsonValue &value)
+{
+    struct Choice {
+        QWidget *control;
+        QStringList names;
+    };
+    const std::vector<Choice> choices = {
+        {dialog.RadioGroup1, {dialog.RadioGroup1->title(), "rule set", "RadioGroup1"}},
+        {dialog.RadioGroup2, {dialog.RadioGroup2->title(), "etch factor", "RadioGroup2"}},
+        {dialog.CheckBox1, {dialog.CheckBox1->text(), "manual copper weight", "CheckBox1"}},
+        {dialog.CheckBox2, {dialog.CheckBox2->text(), "disable via height", "CheckBox2"}}};
+    QJsonArray names;
+    for (const Choice &choice : choices)
+        names.append(plainCaption(choice.names.first()));
+    if (!value.isObject())
+        fail("program options", "an object of option names and choices", names);
+    const QJsonObject options = value.toObject();
+    for (auto it = options.begin(); it != options.end(); ++it) {
+        const Choice *found = nullptr;
+        for (const Choice &choice : choices)
+            for (const QString &name : choice.names)
+                if (sameName(name, it.key()))
+                    found = &choice;
+        if (!found)
+            fail(it.key(), "unknown program option", names);
+        if (auto *check = qobject_cast<CheckBox *>(found->control)) {
+            if (!it.value().isBool())
+                fail(it.key(), "true or false");
+            if (check->isChecked() != it.value().toBool())
+                guardEvent([&] { check->setCheckedByProgram(it.value().toBool()); });
+        } else {
+            chooseItem(static_cast<RadioGroup *>(found->control), it.key(), it.value(), {});
+        }
+    }
+}
+
+const BatchEntry &findEntry(const QList<BatchEntry> &entries, const QString &key)
+{
+    const BatchEntry *found = nullptr;
+    for (const BatchEntry &entry : entries)
         if (entry.widget->objectName() == key ||
-            (!entry.caption.isEmpty() && sameName(entry.caption, key)))
+            (!entry.caption().isEmpty() && sameName(entry.caption(), key)))
             found = &entry;
     if (!found || !found->open()) {
         QJsonArray choices;
-        for (const Entry &entry : entries)
+        for (const BatchEntry &entry : entries)
             if (entry.open())
-                choices.append(entry.caption.isEmpty() ? entry.widget->objectName()
-                                                       : entry.caption);
+                choices.append(entry.caption().isEmpty() ? entry.widget->objectName()
+                                                         : entry.caption());
         fail(key, found ? "not open to entry for this calculator" : "unknown input", choices);
     }
-    if (auto *combo = qobject_cast<QComboBox *>(found->widget)) {
-        const QString wanted = value.isDouble() ? *numberText(value) : value.toString();
-        for (int i = 0; i < combo->count(); ++i)
-            if (sameName(combo->itemText(i), wanted)) {
-                // The window's lists answer the user's choice, not every change of index.
-                guardEvent([&] {
-                    combo->setCurrentIndex(i);
-                    emit combo->activated(i);
-                });
-                return;
-            }
-        if (!combo->isEditable()) {
-            QJsonArray items;
-            for (int i = 0; i < combo->count(); ++i)
-                items.append(combo->itemText(i));
-            fail(key, "unknown item", items);
+    return *found;
+}
+
+void chooseListItem(QComboBox *combo, const QString &key, const QJsonValue &value)
+{
+    const QString wanted = value.isDouble() ? *numberText(value) : value.toString();
+    for (int i = 0; i < combo->count(); ++i)
+        if (sameName(combo->itemText(i), wanted)) {
+            // The window's lists answer the user's choice, not every change of index.
+            guardEvent([&] {
+                combo->setCurrentIndex(i);
+                emit combo->activated(i);
+            });
+            return;
         }
-        guardEvent([&] { combo->setCurrentText(wanted); });
-        return;
+    if (!combo->isEditable()) {
+        QJsonArray items;
+        for (int i = 0; i < combo->count(); ++i)
+            items.append(combo->itemText(i));
+        fail(key, "unknown item", items);
     }
+    guardEvent([&] { combo->setCurrentText(wanted); });
+}
+
+void typeNumber(QWidget *widget, const QString &key, const QJsonValue &value)
+{
     const std::optional<QString> text = numberText(value);
     if (!text)
         fail(key, "not a number");
-    auto *edit = static_cast<QLineEdit *>(found->widget);
+    auto *edit = static_cast<QLineEdit *>(widget);
     guardEvent([&] { edit->setText(*text); });
 }
 
-QJsonObject runCase(const QJsonValue &value, int number)
+// Lists first, then boxes: a number typed for a box wins over what choosing an item fills in,
+// whatever the order of the keys.
+void setInputs(const QList<BatchEntry> &entries, const QJsonObject &inputs)
+{
+    QList<QJsonObject::const_iterator> boxes;
+    for (auto it = inputs.begin(); it != inputs.end(); ++it) {
+        const BatchEntry &entry = findEntry(entries, it.key());
+        if (auto *combo = qobject_cast<QComboBox *>(entry.widget))
+            chooseListItem(combo, it.key(), it.value());
+        else if (auto *radio = qobject_cast<RadioGroup *>(entry.widget))
+            chooseItem(radio, it.key(),
+                       it.value().isDouble() ? QJsonValue(*numberText(it.value())) : it.value(),
+                       {});
+        else
+            boxes.append(it);
+    }
+    for (const auto &it : boxes)
+        typeNumber(findEntry(entries, it.key()).widget, it.key(), it.value());
+}
+
+// A target in place of a width: {"Zo": 50}, or {"Zdiff": 100, "for": "Spacing"}. The box
+// captioned "Target <name>" takes the number; the button that runs the search is returned.
+QPushButton *prepareSolve(BatchWindow &batch, int index, const QJsonValue &value)
+{
+    QWidget *box = batch.window().calculator(index).groupBox();
+    const QList<BatchEntry> &entries = batch.entries(index);
+    QJsonArray targets;
+    for (const BatchEntry &entry : entries)
+        if (entry.within == box && entry.caption().startsWith(QStringLiteral("Target ")))
+            targets.append(entry.caption().mid(7));
+    QPushButton *button = nullptr;
+    for (QPushButton *candidate : box->findChildren<QPushButton *>())
+        if (candidate->objectName().startsWith(QStringLiteral("Solve")))
+            button = candidate;
+    if (targets.isEmpty() || !button)
+        fail("solve", "this calculator solves for no target");
+    const QJsonObject wanted = value.toObject();
+    bool targetGiven = false;
+    for (auto it = wanted.begin(); it != wanted.end(); ++it) {
+        if (it.key().compare(QStringLiteral("for"), Qt::CaseInsensitive) == 0) {
+            RadioGroup *what = nullptr;
+            for (RadioGroup *group : box->findChildren<RadioGroup *>())
+                if (sameName(group->title(), QStringLiteral("Solve For")))
+                    what = group;
+            if (!what)
+                fail("solve.for", "this calculator solves for the width only");
+            chooseItem(what, QStringLiteral("solve.for"), it.value(), {});
+            continue;
+        }
+        if (!targets.contains(it.key()))
+            fail("solve." + it.key(), "unknown target", targets + QJsonArray{"for"});
+        typeNumber(findEntry(entries, QStringLiteral("Target ") + it.key()).widget,
+                   "solve." + it.key(), it.value());
+        targetGiven = true;
+    }
+    if (!targetGiven)
+        fail("solve", "no target given", targets);
+    return button;
+}
+
+// Runs the search; what it found is every box of the calculator the search changed.
+QJsonArray runSolve(BatchWindow &batch, int index, QPushButton *button)
+{
+    QWidget *box = batch.window().calculator(index).groupBox();
+    const QList<BatchEntry> &entries = batch.entries(index);
+    QMap<QWidget *, QString> before;
+    for (const BatchEntry &entry : entries)
+        before.insert(entry.widget, textOf(entry.widget));
+    const int shownBefore = batch.messages.shown.size();
+    guardEvent([&] { button->click(); });
+    QJsonArray solved;
+    for (const BatchEntry &entry : entries)
+        if (entry.within == box && textOf(entry.widget) != before.value(entry.widget))
+            solved.append(resultObject(entry.caption(), entry.widget));
+    if (solved.isEmpty()) {
+        const QJsonArray &shown = batch.messages.shown;
+        fail("solve", shown.size() > shownBefore ? shown.last().toObject().value("text").toString()
+                                                 : QStringLiteral("the search changed nothing"));
+    }
+    return solved;
+}
+
+const QStringList &caseKeys()
+{
+    static const QStringList keys{"name",   "calculator", "units", "RadioGroup3", "program options",
+                                  "inputs", "solve"};
+    return keys;
+}
+
+QJsonObject runCase(BatchWindow &batch, const QJsonValue &value, int number)
 {
     QJsonObject out;
     const QJsonObject in = value.toObject();
@@ -373,57 +330,65 @@ QJsonObject runCase(const QJsonValue &value, int number)
         return out;
     }
     try {
+        for (auto it = in.begin(); it != in.end(); ++it)
+            if (!caseKeys().contains(it.key()))
+                fail(it.key(), "unknown key", QJsonArray::fromStringList(caseKeys()));
         const std::optional<int> index = findCalculator(in.value("calculator"));
         if (!index)
             fail("calculator", "unknown calculator", calculatorNames());
         const CalculatorRow &row = calculatorTable().at(static_cast<std::size_t>(*index));
         out.insert("calculator", QString::fromUtf8(row.tabCaption));
 
-        Session session;
-        TForm1 &window = session.window();
-        guardEvent([&] { window.configureCalculator(*index); });
+        batch.begin(*index);
+        TForm1 &window = batch.window();
+        if (in.contains("program options"))
+            setProgramOptions(*window.form6(), in.value("program options"));
         if (in.contains("units"))
             setUnits(window, in.value("units"));
         if (in.contains("RadioGroup3"))
-            setSelector(window, in.value("RadioGroup3"));
+            chooseItem(window.options()->RadioGroup3, "RadioGroup3", in.value("RadioGroup3"),
+                       "this calculator has no selector");
 
-        QWidget *box = window.calculator(*index).groupBox();
-        QList<Entry> entries = entriesOf(box);
-        entries.append(entriesOf(window.options()->widget()));
-        const QJsonObject inputs = in.value("inputs").toObject();
-        for (auto it = inputs.begin(); it != inputs.end(); ++it)
-            setEntry(entries, it.key(), it.value());
-        for (auto it = in.begin(); it != in.end(); ++it)
-            if (!QStringList{"name", "calculator", "units", "RadioGroup3", "inputs"}.contains(
-                    it.key()))
-                fail(it.key(), "unknown key",
-                     QJsonArray{"name", "calculator", "units", "RadioGroup3", "inputs"});
+        const QList<BatchEntry> &entries = batch.entries(*index);
+        setInputs(entries, in.value("inputs").toObject());
+        QPushButton *solveButton =
+            in.contains("solve") ? prepareSolve(batch, *index, in.value("solve")) : nullptr;
 
         QMap<QWidget *, QString> entered;
-        for (const Entry &entry : entries)
+        for (const BatchEntry &entry : entries)
             entered.insert(entry.widget, textOf(entry.widget));
         guardEvent([&] { window.Button1Click(); });
+        if (solveButton) {
+            // The search writes the width it found; that is its answer, not a correction.
+            const QJsonArray solved = runSolve(batch, *index, solveButton);
+            for (const QJsonValue &found : solved)
+                entered.remove(
+                    window.findChild<QWidget *>(found.toObject().value("id").toString()));
+            out.insert("solved", solved);
+        }
 
+        QWidget *box = window.calculator(*index).groupBox();
         QJsonArray results;
-        for (const Result &result : resultsOf(box))
+        for (const BatchResult &result : batch.results(*index))
             if (result.widget->isVisibleTo(box))
-                results.append(resultObject(result));
+                results.append(resultObject(result.caption(), result.widget));
         out.insert("results", results);
         // The information panel's lines for this calculator, as the window shows them beside it.
         QWidget *panel = window.info()->widget();
         QJsonArray information;
-        for (const Result &result : resultsOf(panel))
+        for (const BatchResult &result : batch.information())
             if (result.widget->isVisibleTo(panel))
-                information.append(resultObject(result));
+                information.append(resultObject(result.caption(), result.widget));
         out.insert("information", information);
-        out.insert("messages", session.messages.shown);
+        out.insert("messages", batch.messages.shown);
         QJsonArray corrected;
-        for (const Entry &entry : entries) {
+        for (const BatchEntry &entry : entries) {
+            const auto was = entered.constFind(entry.widget);
             const QString now = textOf(entry.widget);
-            if (now != entered.value(entry.widget))
-                corrected.append(QJsonObject{{"caption", entry.caption},
+            if (was != entered.constEnd() && now != *was)
+                corrected.append(QJsonObject{{"caption", entry.caption()},
                                              {"id", entry.widget->objectName()},
-                                             {"from", entered.value(entry.widget)},
+                                             {"from", *was},
                                              {"to", now}});
         }
         out.insert("corrected", corrected);
@@ -500,9 +465,10 @@ BatchRun runBatch(const QByteArray &input, BatchFormat format)
         run.exitCode = 2;
         return run;
     }
+    BatchWindow batch;
     QList<QJsonObject> outputs;
     for (int i = 0; i < cases->size(); ++i) {
-        const QJsonObject out = runCase(cases->at(i), i + 1);
+        const QJsonObject out = runCase(batch, cases->at(i), i + 1);
         if (out.contains("error"))
             run.exitCode = 1;
         if (format == BatchFormat::Json)
@@ -514,6 +480,23 @@ BatchRun runBatch(const QByteArray &input, BatchFormat format)
         run.output = csvTable(*cases, outputs);
     return run;
 }
+
+namespace {
+
+// The items of a list or selector, after its default.
+QString choicesOf(const QWidget *widget)
+{
+    QStringList items;
+    if (auto *radio = qobject_cast<const RadioGroup *>(widget))
+        items = radio->items();
+    else if (auto *combo = qobject_cast<const QComboBox *>(widget); combo && !combo->isEditable())
+        for (int i = 0; i < combo->count(); ++i)
+            items.append(combo->itemText(i));
+    return items.isEmpty() ? QString()
+                           : QStringLiteral("\tof: ") + items.join(QStringLiteral(" | "));
+}
+
+} // namespace
 
 BatchRun listCalculators(const QString &calculator)
 {
@@ -536,33 +519,69 @@ BatchRun listCalculators(const QString &calculator)
         run.exitCode = 2;
         return run;
     }
-    Session session;
-    TForm1 &window = session.window();
-    guardEvent([&] { window.configureCalculator(*index); });
+    BatchWindow batch;
+    TForm1 &window = batch.window();
+    batch.begin(*index);
     QWidget *box = window.calculator(*index).groupBox();
+    QWidget *options = window.options()->widget();
+    const QList<BatchEntry> &entries = batch.entries(*index);
+    const QList<BatchResult> &results = batch.results(*index);
+
+    // Units as each system shows them; a calculator without the switch has one system.
+    QMap<QWidget *, QString> imperial;
+    QMap<QWidget *, QString> metric;
+    const auto unitsNow = [&](QMap<QWidget *, QString> &units) {
+        for (const BatchEntry &entry : entries)
+            units.insert(entry.widget, unitBeside(entry.widget, entry.within));
+        for (const BatchResult &result : results) {
+            QString unit = unitBeside(result.widget, box);
+            if (unit.isEmpty())
+                unit = resultObject(result.caption(), result.widget).value("unit").toString();
+            units.insert(result.widget, unit);
+        }
+    };
+    unitsNow(imperial);
+    if (window.RadioGroup6->isEnabled()) {
+        guardEvent([&] { window.RadioGroup6->setItemIndex(1); });
+        unitsNow(metric);
+    } else {
+        metric = imperial;
+    }
+    batch.begin(*index);
+
     QString text = QStringLiteral("%1\t%2\n")
                        .arg(*index)
                        .arg(QString::fromUtf8(
                            calculatorTable().at(static_cast<std::size_t>(*index)).tabCaption));
-    text += QStringLiteral("inputs (caption\tidentifier\tdefault):\n");
-    for (const Entry &entry : entriesOf(box))
-        if (entry.widget->isVisibleTo(box))
-            text += QStringLiteral("  %1\t%2\t%3\n")
-                        .arg(entry.caption, entry.widget->objectName(), textOf(entry.widget));
-    QWidget *options = window.options()->widget();
-    text += QStringLiteral("options panel (caption\tidentifier\tdefault):\n");
-    for (const Entry &entry : entriesOf(options))
-        if (entry.widget->isVisibleTo(options) && entry.widget->isEnabled())
-            text += QStringLiteral("  %1\t%2\t%3\n")
-                        .arg(entry.caption, entry.widget->objectName(), textOf(entry.widget));
+    const auto listEntries = [&](const QString &title, QWidget *within) {
+        text += title +
+                QStringLiteral(" (caption\tidentifier\timperial unit\tmetric unit\tdefault):\n");
+        for (const BatchEntry &entry : entries)
+            if (entry.within == within && entry.open())
+                text += QStringLiteral("  %1\t%2\t%3\t%4\t%5\n")
+                            .arg(entry.caption(), entry.widget->objectName(),
+                                 imperial.value(entry.widget), metric.value(entry.widget),
+                                 textOf(entry.widget) + choicesOf(entry.widget));
+    };
+    listEntries(QStringLiteral("inputs"), box);
+    listEntries(QStringLiteral("options panel"), options);
     const QStringList items = window.options()->RadioGroup3->items();
     if (!items.isEmpty())
         text += QStringLiteral("RadioGroup3 items:\n  ") + items.join(QStringLiteral("\n  ")) +
                 QLatin1Char('\n');
-    text += QStringLiteral("results (caption\tidentifier):\n");
-    for (const Result &result : resultsOf(box))
+    text += QStringLiteral("results (caption\tidentifier\timperial unit\tmetric unit):\n");
+    for (const BatchResult &result : results)
         if (result.widget->isVisibleTo(box))
-            text += QStringLiteral("  %1\t%2\n").arg(result.caption, result.widget->objectName());
+            text += QStringLiteral("  %1\t%2\t%3\t%4\n")
+                        .arg(result.caption(), result.widget->objectName(),
+                             imperial.value(result.widget), metric.value(result.widget));
+    TForm6 &dialog = *window.form6();
+    text += QStringLiteral("program options (\"program options\": {caption: choice}):\n");
+    for (RadioGroup *group : {dialog.RadioGroup1, dialog.RadioGroup2})
+        text += QStringLiteral("  %1\t%2\n")
+                    .arg(plainCaption(group->title()), group->items().join(QStringLiteral(" | ")));
+    for (CheckBox *check : {dialog.CheckBox1, dialog.CheckBox2})
+        text += QStringLiteral("  %1\ttrue | false\n").arg(plainCaption(check->text()));
     run.output = text.toUtf8();
     return run;
 }

@@ -1,4 +1,5 @@
 #include "app/batch.h"
+#include "app/batch_window.h"
 #include "app/calculator_table.h"
 #include "tests/support/window_fixture.h"
 
@@ -54,6 +55,13 @@ class BatchTest : public QObject {
 private slots:
     void sameTextsAsWindow_data();
     void sameTextsAsWindow();
+    void leavesNothingForTheNextCase_data();
+    void leavesNothingForTheNextCase();
+    void programOptionsAsWindow();
+    void typedNumberWinsOverList();
+    void solveForTarget_data();
+    void solveForTarget();
+    void unreachableTarget();
     void viaByCaption();
     void correctionAsWindow();
     void selectorAndOptions();
@@ -110,6 +118,197 @@ void BatchTest::sameTextsAsWindow()
         const QString id = result.value("id").toString();
         QCOMPARE(result.value("text").toString(), f.text(id));
     }
+
+    // One changed geometry: the first number box of the calculator a quarter larger.
+    QLineEdit *first = nullptr;
+    for (QLineEdit *edit : box->findChildren<QLineEdit *>())
+        if (!first && !edit->isReadOnly() && edit->isVisibleTo(box) && edit->isEnabled() &&
+            edit->text().toDouble() > 0 && !qobject_cast<QComboBox *>(edit->parentWidget()))
+            first = edit;
+    if (!first)
+        return;
+    const QString changed = QString::number(first->text().toDouble() * 1.25, 'g', 6);
+    f.enter(first->objectName(), changed);
+    const QJsonObject geometry = one(QStringLiteral(R"({"calculator": %1, "units": "%2", )"
+                                                    R"("inputs": {"%3": "%4"}})")
+                                         .arg(index)
+                                         .arg(units ? "metric" : "imperial")
+                                         .arg(first->objectName(), changed)
+                                         .toUtf8());
+    QVERIFY2(!geometry.contains("error"), QJsonDocument(geometry).toJson().constData());
+    for (const QJsonValue &value : geometry.value("results").toArray()) {
+        const QJsonObject result = value.toObject();
+        QCOMPARE(result.value("text").toString(), f.text(result.value("id").toString()));
+    }
+}
+
+// The run keeps one window: a case that changes everything it can must leave the next cases
+// as they come out of a run of their own.
+void BatchTest::leavesNothingForTheNextCase_data()
+{
+    QTest::addColumn<int>("index");
+    for (const CalculatorRow &row : calculatorTable())
+        QTest::addRow("%d %s", row.index, row.tabCaption) << row.index;
+}
+
+void BatchTest::leavesNothingForTheNextCase()
+{
+    QFETCH(int, index);
+    QJsonObject everything{{"name", "everything"}, {"calculator", index}};
+    QJsonObject geometry{{"name", "geometry"}, {"calculator", index}};
+    {
+        BatchWindow batch;
+        batch.begin(index);
+        TForm1 &window = batch.window();
+        if (window.RadioGroup6->isEnabled())
+            everything.insert("units", "metric");
+        const QStringList items = window.options()->RadioGroup3->items();
+        if (!items.isEmpty())
+            everything.insert("RadioGroup3", items.last());
+        QJsonObject inputs;
+        QJsonObject changedOne;
+        for (const BatchEntry &entry : batch.entries(index)) {
+            if (!entry.open())
+                continue;
+            const QString key = entry.widget->objectName();
+            if (auto *radio = qobject_cast<RadioGroup *>(entry.widget)) {
+                inputs.insert(key, radio->items().last());
+            } else if (auto *combo = qobject_cast<QComboBox *>(entry.widget)) {
+                inputs.insert(key, combo->itemText(combo->count() - 1));
+            } else if (const double number = textOf(entry.widget).toDouble(); number > 0) {
+                inputs.insert(key, number * 1.5 + 1);
+                if (changedOne.isEmpty() && entry.within == window.calculator(index).groupBox())
+                    changedOne.insert(key, number * 1.2);
+            }
+        }
+        everything.insert("inputs", inputs);
+        everything.insert("program options", QJsonObject{{"rule set", "IPC-2221A"},
+                                                         {"etch factor", "None"},
+                                                         {"manual copper weight", true},
+                                                         {"disable via height", true}});
+        geometry.insert("inputs", changedOne);
+    }
+    const auto run = [](const QJsonArray &cases) {
+        return objects(runBatch(QJsonDocument(cases).toJson()));
+    };
+    const QJsonObject defaults{{"name", "defaults"}, {"calculator", index}};
+    const QList<QJsonObject> after = run({everything, defaults, geometry, everything, geometry});
+    QCOMPARE(after.size(), 5);
+    QCOMPARE(after.at(1), run({defaults}).value(0));
+    QCOMPARE(after.at(2), run({geometry}).value(0));
+    QCOMPARE(after.at(4), after.at(2));
+    QVERIFY(after.at(0) != after.at(1));
+}
+
+// Program Options by their captions or short names, as the dialog sets them.
+void BatchTest::programOptionsAsWindow()
+{
+    WindowFixture f;
+    f.install();
+    f.start();
+    f.clickTab(1);
+    f.window().form6()->RadioGroup1->setItemIndex(2);
+    f.window().form6()->RadioGroup2->setItemIndex(1);
+    f.window().Button1Click();
+    f.messages.take();
+    const QJsonObject out = one(R"({"calculator": 1, "program options": {"rule set": "IPC-2221A",)"
+                                R"( "Conductor Etch Factor": "None"}})");
+    QVERIFY2(!out.contains("error"), QJsonDocument(out).toJson().constData());
+    const QJsonArray results = out.value("results").toArray();
+    QVERIFY(!results.isEmpty());
+    for (const QJsonValue &value : results)
+        QCOMPARE(value.toObject().value("text").toString(),
+                 f.text(value.toObject().value("id").toString()));
+    QVERIFY(results != one(R"({"calculator": 1})").value("results").toArray());
+
+    const QJsonObject unknown =
+        one(R"({"calculator": 1, "program options": {"rule set": "IPC-9999"}})");
+    QCOMPARE(unknown.value("error").toObject().value("key").toString(), "rule set");
+    QVERIFY(unknown.value("error").toObject().value("choices").toArray().contains(
+        "IPC-2152 with modifiers"));
+}
+
+// A list choice fills in the boxes it governs; a number given for such a box still wins.
+void BatchTest::typedNumberWinsOverList()
+{
+    const QJsonObject out = one(R"({"calculator": "Conductor Impedance", "inputs": )"
+                                R"({"Er": 3.3, "Material Selection": "Teflon PTFE"}})");
+    QVERIFY2(!out.contains("error"), QJsonDocument(out).toJson().constData());
+    WindowFixture f;
+    f.install();
+    f.start();
+    f.clickTab(7);
+    ComboBox *material = f.window().options()->ComboBox1;
+    const int teflon = material->findText("Teflon PTFE");
+    QVERIFY(teflon >= 0);
+    material->setCurrentIndex(teflon);
+    emit material->activated(teflon);
+    f.enter("Edit7", "3.3");
+    for (const QJsonValue &value : out.value("results").toArray())
+        QCOMPARE(value.toObject().value("text").toString(),
+                 f.text(value.toObject().value("id").toString()));
+}
+
+void BatchTest::solveForTarget_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("solvedId");
+    QTest::addColumn<QString>("resultId");
+    QTest::addColumn<double>("target");
+    QTest::newRow("width for Zo") << QByteArray(R"({"calculator": 7, "solve": {"Zo": 50}})")
+                                  << "Edit67"
+                                  << "Edit70" << 50.0;
+    QTest::newRow("width for Zo, metric stripline")
+        << QByteArray(R"({"calculator": 7, "units": "metric", "RadioGroup3": "Stripline",)"
+                      R"( "solve": {"Zo": 40}})")
+        << "Edit67"
+        << "Edit70" << 40.0;
+    QTest::newRow("spacing for Zdiff")
+        << QByteArray(R"({"calculator": 3, "solve": {"Zdiff": 90, "for": "Spacing"}})") << "Edit26"
+        << "Edit29" << 90.0;
+}
+
+// The width found is reported, and every result belongs to it, as after the window's button.
+void BatchTest::solveForTarget()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, solvedId);
+    QFETCH(QString, resultId);
+    QFETCH(double, target);
+    const QJsonObject out = one(input);
+    QVERIFY2(!out.contains("error"), QJsonDocument(out).toJson().constData());
+    const QJsonArray solved = out.value("solved").toArray();
+    QCOMPARE(solved.size(), 1);
+    QCOMPARE(solved.at(0).toObject().value("id").toString(), solvedId);
+    QVERIFY(solved.at(0).toObject().value("number").toDouble() > 0);
+    double impedance = 0;
+    for (const QJsonValue &value : out.value("results").toArray())
+        if (value.toObject().value("id") == resultId)
+            impedance = value.toObject().value("number").toDouble();
+    QVERIFY2(std::abs(impedance - target) < 0.02 * target, qPrintable(QString::number(impedance)));
+    QVERIFY(out.value("corrected").toArray().isEmpty());
+
+    // The same case with the width typed in gives the same results.
+    QJsonObject typed = QJsonDocument::fromJson(input).object();
+    typed.remove("solve");
+    typed.insert("inputs", QJsonObject{{solvedId, solved.at(0).toObject().value("text")}});
+    QCOMPARE(one(QJsonDocument(typed).toJson(QJsonDocument::Compact)).value("results"),
+             out.value("results"));
+}
+
+void BatchTest::unreachableTarget()
+{
+    const BatchRun run = runBatch("{\"calculator\": 7, \"solve\": {\"Zo\": 5000}}\n"
+                                  "{\"calculator\": 0, \"solve\": {\"Zo\": 50}}\n");
+    QCOMPARE(run.exitCode, 1);
+    const QList<QJsonObject> out = objects(run);
+    QCOMPARE(out.size(), 2);
+    const QJsonObject error = out.at(0).value("error").toObject();
+    QCOMPARE(error.value("key").toString(), "solve");
+    QVERIFY2(error.value("reason").toString().contains(" Ohms for this stack-up"),
+             qPrintable(error.value("reason").toString()));
+    QCOMPARE(out.at(1).value("error").toObject().value("reason").toString(),
+             "this calculator solves for no target");
 }
 
 void BatchTest::viaByCaption()
@@ -291,8 +490,8 @@ void BatchTest::listing()
     QVERIFY(all.output.startsWith("0\tVia Properties\n"));
     const BatchRun via = listCalculators("via properties");
     QCOMPARE(via.exitCode, 0);
-    QVERIFY(via.output.contains("Via Hole Diameter\tEdit3\t10\n"));
-    QVERIFY(via.output.contains("\tEdit10\n"));
+    QVERIFY(via.output.contains("Via Hole Diameter\tEdit3\tmils\tmm\t10\n"));
+    QVERIFY(via.output.contains("Via Current\tEdit10\tAmps\tAmps\n"));
     const BatchRun unknown = listCalculators("Nothing");
     QCOMPARE(unknown.exitCode, 2);
     QVERIFY(unknown.errors.contains("Via Properties"));
