@@ -1,5 +1,6 @@
 #include "app/batch.h"
 #include "app/batch_csv.h"
+#include "app/batch_output.h"
 #include "app/batch_window.h"
 
 #include "app/calculator_table.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <optional>
 
@@ -26,23 +26,9 @@ namespace tw {
 
 namespace {
 
-QJsonObject resultObject(const QString &caption, const QWidget *widget)
+ShownText shownText(const QString &caption, const QWidget *widget)
 {
-    const QString text = textOf(widget);
-    QJsonObject object{{"caption", caption}, {"id", widget->objectName()}, {"text", text}};
-    static const QRegularExpression numberThenUnit(
-        QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)\\s*(.*?)\\s*$"));
-    const QRegularExpressionMatch match = numberThenUnit.match(text);
-    if (match.hasMatch()) {
-        bool ok = false;
-        const double number = match.captured(1).toDouble(&ok);
-        if (ok) {
-            object.insert("number", number);
-            if (!match.captured(2).isEmpty())
-                object.insert("unit", match.captured(2));
-        }
-    }
-    return object;
+    return {caption, widget->objectName(), textOf(widget)};
 }
 
 std::optional<int> findCalculator(const QJsonValue &name)
@@ -291,7 +277,7 @@ QPushButton *prepareSolve(BatchWindow &batch, int index, const QJsonValue &value
 }
 
 // Runs the search; what it found is every box of the calculator the search changed.
-QJsonArray runSolve(BatchWindow &batch, int index, QPushButton *button)
+QList<ShownText> runSolve(BatchWindow &batch, int index, QPushButton *button)
 {
     QWidget *box = batch.window().calculator(index).groupBox();
     const QList<BatchEntry> &entries = batch.entries(index);
@@ -300,10 +286,10 @@ QJsonArray runSolve(BatchWindow &batch, int index, QPushButton *button)
         before.insert(entry.widget, textOf(entry.widget));
     const int shownBefore = batch.messages.shown.size();
     guardEvent([&] { button->click(); });
-    QJsonArray solved;
+    QList<ShownText> solved;
     for (const BatchEntry &entry : entries)
         if (entry.within == box && textOf(entry.widget) != before.value(entry.widget))
-            solved.append(resultObject(entry.caption(), entry.widget));
+            solved.append(shownText(entry.caption(), entry.widget));
     if (solved.isEmpty()) {
         const QJsonArray &shown = batch.messages.shown;
         fail("solve", shown.size() > shownBefore ? shown.last().toObject().value("text").toString()
@@ -319,14 +305,14 @@ const QStringList &caseKeys()
     return keys;
 }
 
-QJsonObject runCase(BatchWindow &batch, const QJsonValue &value, int number)
+CaseOutput runCase(BatchWindow &batch, const QJsonValue &value, int number)
 {
-    QJsonObject out;
+    CaseOutput out;
     const QJsonObject in = value.toObject();
     const QJsonValue name = in.value("name");
-    out.insert("case", name.isUndefined() ? QJsonValue(number) : name);
+    out.name = name.isUndefined() ? QJsonValue(number) : name;
     if (!value.isObject()) {
-        out.insert("error", QJsonObject{{"reason", "a case is a JSON object"}});
+        out.error = QJsonObject{{"reason", "a case is a JSON object"}};
         return out;
     }
     try {
@@ -337,7 +323,7 @@ QJsonObject runCase(BatchWindow &batch, const QJsonValue &value, int number)
         if (!index)
             fail("calculator", "unknown calculator", calculatorNames());
         const CalculatorRow &row = calculatorTable().at(static_cast<std::size_t>(*index));
-        out.insert("calculator", QString::fromUtf8(row.tabCaption));
+        out.calculator = QString::fromUtf8(row.tabCaption);
 
         batch.begin(*index);
         TForm1 &window = batch.window();
@@ -354,46 +340,40 @@ QJsonObject runCase(BatchWindow &batch, const QJsonValue &value, int number)
         QPushButton *solveButton =
             in.contains("solve") ? prepareSolve(batch, *index, in.value("solve")) : nullptr;
 
-        QMap<QWidget *, QString> entered;
+        QList<QString> entered;
+        entered.reserve(entries.size());
         for (const BatchEntry &entry : entries)
-            entered.insert(entry.widget, textOf(entry.widget));
+            entered.append(textOf(entry.widget));
         guardEvent([&] { window.Button1Click(); });
         if (solveButton) {
             // The search writes the width it found; that is its answer, not a correction.
-            const QJsonArray solved = runSolve(batch, *index, solveButton);
-            for (const QJsonValue &found : solved)
-                entered.remove(
-                    window.findChild<QWidget *>(found.toObject().value("id").toString()));
-            out.insert("solved", solved);
+            out.solved = runSolve(batch, *index, solveButton);
+            for (qsizetype i = 0; i < entries.size(); ++i)
+                for (const ShownText &found : *out.solved)
+                    if (entries.at(i).widget->objectName() == found.id)
+                        entered[i] = found.text;
         }
 
         QWidget *box = window.calculator(*index).groupBox();
-        QJsonArray results;
         for (const BatchResult &result : batch.results(*index))
             if (result.widget->isVisibleTo(box))
-                results.append(resultObject(result.caption(), result.widget));
-        out.insert("results", results);
+                out.results.append(shownText(result.caption(), result.widget));
         // The information panel's lines for this calculator, as the window shows them beside it.
         QWidget *panel = window.info()->widget();
-        QJsonArray information;
         for (const BatchResult &result : batch.information())
             if (result.widget->isVisibleTo(panel))
-                information.append(resultObject(result.caption(), result.widget));
-        out.insert("information", information);
-        out.insert("messages", batch.messages.shown);
-        QJsonArray corrected;
-        for (const BatchEntry &entry : entries) {
-            const auto was = entered.constFind(entry.widget);
+                out.information.append(shownText(result.caption(), result.widget));
+        out.messages = batch.messages.shown;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const BatchEntry &entry = entries.at(i);
             const QString now = textOf(entry.widget);
-            if (was != entered.constEnd() && now != *was)
-                corrected.append(QJsonObject{{"caption", entry.caption()},
-                                             {"id", entry.widget->objectName()},
-                                             {"from", *was},
-                                             {"to", now}});
+            if (now != entered.at(i))
+                out.corrected.append(
+                    {entry.caption(), entry.widget->objectName(), entered.at(i), now});
         }
-        out.insert("corrected", corrected);
+        out.ran = true;
     } catch (const CaseFailure &failure) {
-        out.insert("error", failure.error);
+        out.error = failure.error;
     }
     return out;
 }
@@ -468,13 +448,13 @@ BatchRun runBatch(const QByteArray &input, BatchFormat format)
     BatchWindow batch;
     QList<QJsonObject> outputs;
     for (int i = 0; i < cases->size(); ++i) {
-        const QJsonObject out = runCase(batch, cases->at(i), i + 1);
-        if (out.contains("error"))
+        const CaseOutput out = runCase(batch, cases->at(i), i + 1);
+        if (out.failed())
             run.exitCode = 1;
         if (format == BatchFormat::Json)
-            run.output += QJsonDocument(out).toJson(QJsonDocument::Compact) + '\n';
+            run.output += out.jsonLine();
         else
-            outputs.append(out);
+            outputs.append(out.toJson());
     }
     if (format == BatchFormat::Csv)
         run.output = csvTable(*cases, outputs);
@@ -536,7 +516,8 @@ BatchRun listCalculators(const QString &calculator)
         for (const BatchResult &result : results) {
             QString unit = unitBeside(result.widget, box);
             if (unit.isEmpty())
-                unit = resultObject(result.caption(), result.widget).value("unit").toString();
+                if (const auto split = splitNumber(textOf(result.widget)))
+                    unit = split->unit;
             units.insert(result.widget, unit);
         }
     };

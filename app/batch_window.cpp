@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace tw {
 
 namespace {
@@ -242,32 +244,45 @@ BatchWindow::BatchWindow() : desktop_(std::make_unique<NoDesktop>())
 
 BatchWindow::~BatchWindow() = default;
 
-void BatchWindow::restore(const Start &start)
+bool BatchWindow::restore(const Start &start)
 {
     QWidget *widget = start.widget;
     if (auto *radio = qobject_cast<RadioGroup *>(widget)) {
-        if (radio->itemIndex() != start.index)
-            guardEvent([&] { radio->setItemIndex(start.index); });
-    } else if (auto *check = qobject_cast<CheckBox *>(widget)) {
-        if (check->isChecked() != (start.index != 0))
-            guardEvent([&] { check->setCheckedByProgram(start.index != 0); });
-    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        if (combo->currentIndex() != start.index)
+        if (radio->itemIndex() == start.index)
+            return false;
+        guardEvent([&] { radio->setItemIndex(start.index); });
+        return true;
+    }
+    if (auto *check = qobject_cast<CheckBox *>(widget)) {
+        if (check->isChecked() == (start.index != 0))
+            return false;
+        guardEvent([&] { check->setCheckedByProgram(start.index != 0); });
+        return true;
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        bool changed = false;
+        if (combo->currentIndex() != start.index) {
             guardEvent([&] {
                 combo->setCurrentIndex(start.index);
                 emit combo->activated(start.index);
             });
-        if (combo->isEditable() && combo->currentText() != start.text)
+            changed = true;
+        }
+        if (combo->isEditable() && combo->currentText() != start.text) {
             combo->setCurrentText(start.text);
-    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        if (edit->text() != start.text)
-            edit->setText(start.text);
+            changed = true;
+        }
+        return changed;
     }
+    if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && edit->text() != start.text)
+        edit->setText(start.text);
+    return false;
 }
 
 void BatchWindow::begin(int index)
 {
     TForm1 &window = *window_;
+    bool chosen = false;
     if (window.RadioGroup6->itemIndex() != startUnits_) {
         // The boxes go back first, so everything they hold converts.
         for (const Start &start : starts_)
@@ -276,12 +291,23 @@ void BatchWindow::begin(int index)
         for (const auto &[label, text] : captions_)
             if (label->text() != text)
                 label->setText(text);
+        chosen = true;
     }
     for (const Start &start : programOptions_)
-        restore(start);
+        chosen = restore(start) || chosen;
     for (const Start &start : starts_)
-        restore(start);
-    guardEvent([&] { window.configureCalculator(index); });
+        chosen = restore(start) || chosen;
+
+    // Showing the calculator that is shown, with nothing chosen since, comes down to its
+    // recalculation; the tab is worked through otherwise.
+    const int preset = calculatorTable().at(static_cast<std::size_t>(index)).layer.preset;
+    const bool shown = configured_ == index && !chosen &&
+                       window.options()->RadioGroup3->itemIndex() == std::max(preset, -1);
+    if (shown)
+        guardEvent([&] { window.Button1Click(); });
+    else
+        guardEvent([&] { window.configureCalculator(index); });
+    configured_ = index;
     messages.shown = QJsonArray();
 }
 

@@ -95,7 +95,8 @@ private:
         QString text;
         int index;
     };
-    void restore(const Start &start);
+    // Sets a control back; true when that was a choice rather than a typed text.
+    bool restore(const Start &start);
 
     MemorySettings settings_;
     std::unique_ptr<Desktop> desktop_;
@@ -106,6 +107,8 @@ private:
     // Captions as the start left them: some have a designed text the unit switch replaces.
     std::vector<std::pair<QLabel *, QString>> captions_;
     int startUnits_ = 0;
+    // The calculator the window was last configured for.
+    int configured_ = -1;
     QMap<int, QList<BatchEntry>> entries_;
     QMap<int, QList<BatchResult>> results_;
     QList<BatchResult> information_;

@@ -4,10 +4,12 @@
 
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace tw {
@@ -29,13 +31,56 @@ DecimalMode decimalModeFromSeparator(QChar separator)
 
 namespace {
 
-bool matchesNumber(const QString &text, QChar separator)
+bool isDigit(QChar c)
 {
-    static const QRegularExpression pointForm(
-        QStringLiteral("\\A[+-]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][+-]?\\d+)?\\z"));
-    static const QRegularExpression commaForm(
-        QStringLiteral("\\A[+-]?(\\d+(,\\d*)?|,\\d+)([eE][+-]?\\d+)?\\z"));
-    return (separator == QLatin1Char(',') ? commaForm : pointForm).match(text).hasMatch();
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// [+-]? (digits [sep digits*] | sep digits) ([eE] [+-]? digits)?, ASCII digits only, with
+// `separator` the one decimal mark.
+bool matchesNumber(QStringView text, QChar separator)
+{
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype digits = 0;
+    for (; i < n && isDigit(text[i]); ++i)
+        ++digits;
+    if (i < n && text[i] == separator)
+        for (++i; i < n && isDigit(text[i]); ++i)
+            ++digits;
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            ++i;
+        qsizetype exponent = 0;
+        for (; i < n && isDigit(text[i]); ++i)
+            ++exponent;
+        if (exponent == 0)
+            return false;
+    }
+    return i == n;
+}
+
+// The value of a text matchesNumber accepted, with the decimal mark already a point where it
+// converts in range; std::nullopt sends the caller to the slower general conversion.
+std::optional<double> quickValue(QStringView text, QChar separator)
+{
+    char buffer[64];
+    if (text.size() >= qsizetype(sizeof buffer))
+        return std::nullopt;
+    qsizetype start = text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    std::size_t length = 0;
+    for (qsizetype i = start; i < text.size(); ++i)
+        buffer[length++] = text[i] == separator ? '.' : char(text[i].unicode());
+    double value = 0;
+    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
+    if (error != std::errc() || end != buffer + length || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 double parseNumberText(const QString &text, DecimalMode mode);
@@ -59,6 +104,8 @@ double parseNumberText(const QString &text, DecimalMode mode)
     const QChar separator = decimalSeparator(mode);
     if (!matchesNumber(text, separator))
         throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    if (const std::optional<double> quick = quickValue(text, separator))
+        return *quick;
     QString c = text;
     c.replace(separator, QLatin1Char('.'));
     // QString's conversion is locale-independent, unlike strtod under the user's locale.
@@ -76,6 +123,8 @@ bool isNumber(const QString &text, DecimalMode mode)
     const QChar separator = decimalSeparator(mode);
     if (!matchesNumber(text, separator))
         return false;
+    if (quickValue(text, separator))
+        return true;
     QString c = text;
     c.replace(separator, QLatin1Char('.'));
     bool ok = false;

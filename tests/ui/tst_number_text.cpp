@@ -49,6 +49,9 @@ void NumberTextTest::parse_data()
     QTest::newRow("small e, comma") << comma << "2,5e3" << 2500.0;
     QTest::newRow("trailing separator") << point << "3." << 3.0;
     QTest::newRow("leading separator") << comma << ",5" << 0.5;
+    QTest::newRow("more digits than a double holds")
+        << point << "0.1000000000000000055511151231257827" << 0.1;
+    QTest::newRow("tiny") << point << "1e-300" << 1e-300;
 }
 
 void NumberTextTest::parse()
@@ -77,6 +80,11 @@ void NumberTextTest::parseRefused_data()
     QTest::newRow("out of range") << point << "1e400";
     QTest::newRow("infinity word") << point << "inf";
     QTest::newRow("hex") << point << "0x10";
+    QTest::newRow("separator alone") << point << ".";
+    QTest::newRow("two separators") << point << "1.2.3";
+    QTest::newRow("exponent sign only") << point << "1e+";
+    QTest::newRow("two signs") << point << "--1";
+    QTest::newRow("digits of another script") << point << QString::fromUtf8("\u0663");
 }
 
 void NumberTextTest::parseRefused()
