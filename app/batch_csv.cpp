@@ -1,5 +1,6 @@
 #include "app/batch_csv.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QMap>
 #include <QStringList>
@@ -25,6 +26,15 @@ QString csvValue(const QJsonValue &value)
     return value.toString();
 }
 
+// A width or spacing found by a search comes first: it is the answer the case asked for.
+QJsonArray shownOf(const QJsonObject &out)
+{
+    QJsonArray shown = out.value("solved").toArray();
+    for (const QJsonValue &result : out.value("results").toArray())
+        shown.append(result);
+    return shown;
+}
+
 } // namespace
 
 // Columns in the order they first appear, so cases of one calculator line up.
@@ -37,7 +47,7 @@ QByteArray csvTable(const QJsonArray &cases, const QList<QJsonObject> &outputs)
         for (const QString &key : inputs.keys())
             if (!inputColumns.contains(key))
                 inputColumns.append(key);
-        for (const QJsonValue &result : outputs.at(i).value("results").toArray()) {
+        for (const QJsonValue &result : shownOf(outputs.at(i))) {
             const QString caption = result.toObject().value("caption").toString();
             const QString column =
                 caption.isEmpty() ? result.toObject().value("id").toString() : caption;
@@ -58,7 +68,7 @@ QByteArray csvTable(const QJsonArray &cases, const QList<QJsonObject> &outputs)
         const QJsonObject &out = outputs.at(i);
         const QJsonObject inputs = cases.at(i).toObject().value("inputs").toObject();
         QMap<QString, QString> results;
-        for (const QJsonValue &value : out.value("results").toArray()) {
+        for (const QJsonValue &value : shownOf(out)) {
             const QJsonObject result = value.toObject();
             const QString caption = result.value("caption").toString();
             results.insert(caption.isEmpty() ? result.value("id").toString() : caption,

@@ -19,7 +19,9 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -43,9 +45,17 @@ double cpuSecondsOf(const QString &program, const QString &file)
     }
     int status = 0;
     rusage usage{};
-    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) > 1)
+    pid_t waited = -1;
+    do
+        waited = child < 0 ? -1 : wait4(child, &status, 0, &usage);
+    while (waited < 0 && errno == EINTR);
+    if (waited != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1) {
+        std::fprintf(stderr, "%s: %s\n", input.constData(),
+                     waited != child     ? std::strerror(errno)
+                     : WIFEXITED(status) ? "exit status above 1"
+                                         : "ended by a signal");
         return -1;
+    }
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec * 1e-6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }

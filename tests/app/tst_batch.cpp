@@ -288,6 +288,11 @@ void BatchTest::solveForTarget()
     QVERIFY2(std::abs(impedance - target) < 0.02 * target, qPrintable(QString::number(impedance)));
     QVERIFY(out.value("corrected").toArray().isEmpty());
 
+    const QList<QByteArray> csv = runBatch(input, BatchFormat::Csv).output.split('\n');
+    QVERIFY(csv.at(0).contains(
+        "," + solved.at(0).toObject().value("caption").toString().toUtf8() + ",Z"));
+    QVERIFY(csv.at(1).contains("," + solved.at(0).toObject().value("text").toString().toUtf8()));
+
     // The same case with the width typed in gives the same results.
     QJsonObject typed = QJsonDocument::fromJson(input).object();
     typed.remove("solve");
