@@ -60,12 +60,31 @@ void appendNumber(QByteArray &out, double value)
     out.append(buffer, error == std::errc() ? end - buffer : 0);
 }
 
-void appendKey(QByteArray &out, const char *key)
-{
-    out += '"';
-    out += key;
-    out += "\":";
-}
+// The members of one object, written in the order given, with the commas between them.
+class Members {
+public:
+    explicit Members(QByteArray &out) : out_(out) { out_ += '{'; }
+    ~Members() { out_ += '}'; }
+    Members(const Members &) = delete;
+    Members &operator=(const Members &) = delete;
+
+    // Opens a member; its value is written to what is returned.
+    QByteArray &key(const char *name)
+    {
+        if (!first_)
+            out_ += ',';
+        first_ = false;
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
+        return out_;
+    }
+    void text(const char *name, const QString &value) { appendString(key(name), value); }
+
+private:
+    QByteArray &out_;
+    bool first_ = true;
+};
 
 void appendValue(QByteArray &out, const QJsonValue &value)
 {
@@ -90,27 +109,15 @@ void appendShown(QByteArray &out, const QList<ShownText> &list)
         const ShownText &shown = list.at(i);
         if (i > 0)
             out += ',';
-        out += '{';
-        appendKey(out, "caption");
-        appendString(out, shown.caption);
-        out += ',';
-        appendKey(out, "id");
-        appendString(out, shown.id);
+        Members members(out);
+        members.text("caption", shown.caption);
+        members.text("id", shown.id);
         const std::optional<NumberAndUnit> split = splitNumber(shown.text);
-        if (split) {
-            out += ',';
-            appendKey(out, "number");
-            appendNumber(out, split->number);
-        }
-        out += ',';
-        appendKey(out, "text");
-        appendString(out, shown.text);
-        if (split && !split->unit.isEmpty()) {
-            out += ',';
-            appendKey(out, "unit");
-            appendString(out, split->unit);
-        }
-        out += '}';
+        if (split)
+            appendNumber(members.key("number"), split->number);
+        members.text("text", shown.text);
+        if (split && !split->unit.isEmpty())
+            members.text("unit", split->unit);
     }
     out += ']';
 }
@@ -203,54 +210,34 @@ QByteArray CaseOutput::jsonLine() const
 {
     QByteArray out;
     out.reserve(2048);
-    out += '{';
-    if (!calculator.isEmpty()) {
-        appendKey(out, "calculator");
-        appendString(out, calculator);
-        out += ',';
-    }
-    appendKey(out, "case");
-    appendValue(out, name);
-    if (failed()) {
-        out += ',';
-        appendKey(out, "error");
-        appendValue(out, error);
-    } else if (ran) {
-        out += ',';
-        appendKey(out, "corrected");
-        out += '[';
-        for (qsizetype i = 0; i < corrected.size(); ++i) {
-            const CorrectedEntry &entry = corrected.at(i);
-            out += i > 0 ? ",{" : "{";
-            appendKey(out, "caption");
-            appendString(out, entry.caption);
-            out += ',';
-            appendKey(out, "from");
-            appendString(out, entry.from);
-            out += ',';
-            appendKey(out, "id");
-            appendString(out, entry.id);
-            out += ',';
-            appendKey(out, "to");
-            appendString(out, entry.to);
-            out += '}';
-        }
-        out += "],";
-        appendKey(out, "information");
-        appendShown(out, information);
-        out += ',';
-        appendKey(out, "messages");
-        appendValue(out, messages);
-        out += ',';
-        appendKey(out, "results");
-        appendShown(out, results);
-        if (solved) {
-            out += ',';
-            appendKey(out, "solved");
-            appendShown(out, *solved);
+    {
+        Members members(out);
+        if (!calculator.isEmpty())
+            members.text("calculator", calculator);
+        appendValue(members.key("case"), name);
+        if (failed()) {
+            appendValue(members.key("error"), error);
+        } else if (ran) {
+            QByteArray &list = members.key("corrected");
+            list += '[';
+            for (qsizetype i = 0; i < corrected.size(); ++i) {
+                if (i > 0)
+                    list += ',';
+                Members entry(list);
+                entry.text("caption", corrected.at(i).caption);
+                entry.text("from", corrected.at(i).from);
+                entry.text("id", corrected.at(i).id);
+                entry.text("to", corrected.at(i).to);
+            }
+            list += ']';
+            appendShown(members.key("information"), information);
+            appendValue(members.key("messages"), messages);
+            appendShown(members.key("results"), results);
+            if (solved)
+                appendShown(members.key("solved"), *solved);
         }
     }
-    out += "}\n";
+    out += '\n';
     return out;
 }
 
