@@ -172,9 +172,13 @@ const BatchEntry &findEntry(const QList<BatchEntry> &entries, const QString &key
 {
     const BatchEntry *found = nullptr;
     for (const BatchEntry &entry : entries)
-        if (entry.widget->objectName() == key ||
-            (!entry.caption().isEmpty() && sameName(entry.caption(), key)))
+        if (entry.widget->objectName() == key)
             found = &entry;
+    if (!found)
+        for (const BatchEntry &entry : entries)
+            if (const QString caption = entry.caption();
+                !caption.isEmpty() && sameName(caption, key))
+                found = &entry;
     if (!found || !found->open()) {
         QJsonArray choices;
         for (const BatchEntry &entry : entries)

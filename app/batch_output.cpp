@@ -22,6 +22,19 @@ bool isSpace(QChar c)
 void appendString(QByteArray &out, const QString &text)
 {
     out += '"';
+    // Most texts are plain ASCII and go over as they are.
+    bool plain = true;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80 || c.unicode() < 0x20 || c == QLatin1Char('"') ||
+            c == QLatin1Char('\\')) {
+            plain = false;
+            break;
+        }
+    if (plain) {
+        out += text.toLatin1();
+        out += '"';
+        return;
+    }
     const QByteArray utf8 = text.toUtf8();
     for (const char c : utf8) {
         switch (c) {

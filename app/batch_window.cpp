@@ -210,6 +210,10 @@ BatchWindow::BatchWindow() : desktop_(std::make_unique<NoDesktop>())
     window_ = std::make_unique<TForm1>(Services{messages, settings_, *desktop_, clock_, [](int) {}},
                                        StartOptions{true, DecimalMode::Point});
     window_->Button3Click();
+    // Nobody sees these boxes: showing no echo spares laying out every text written to them,
+    // which is most of the time of a case. Their texts are unchanged.
+    for (QLineEdit *edit : window_->findChildren<QLineEdit *>())
+        edit->setEchoMode(QLineEdit::NoEcho);
 
     startUnits_ = window_->RadioGroup6->itemIndex();
     const auto remember = [this](QWidget *widget) {

@@ -31,6 +31,17 @@ void setHint(QWidget *widget, const QString &hint)
 
 void setFontColour(QWidget *widget, const QColor &colour)
 {
+    // Every recalculation sets the colours of its results; most of the time they are the same.
+    const auto sameIn = [&](QPalette::ColorRole role) {
+        const QPalette &shown = widget->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            if (shown.color(group, role) != colour)
+                return false;
+        return true;
+    };
+    if (widget->testAttribute(Qt::WA_SetPalette) && sameIn(QPalette::Text) &&
+        sameIn(QPalette::WindowText))
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::WindowText, colour);
