@@ -117,7 +117,8 @@ SpinRow Form::spinInput(const RowEntry &entry, const QString &spinName, int min,
 FormRow Form::result(const RowEntry &entry)
 {
     Edit *box = makeReadOnly(section_, entry.box, entry.text, entry.hint);
-    box->setMinimumWidth(resultBoxWidth(box));
+    box->setMinimumWidth(
+        std::max(resultBoxWidth(box), entry.widest.isEmpty() ? 0 : boxWidth(box, entry.widest)));
     return addRow(entry, box);
 }
 

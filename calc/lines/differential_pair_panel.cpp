@@ -1,6 +1,7 @@
 #include "calc/lines/differential_pair_panel.h"
 
 #include "calc/lines/width_solver.h"
+#include "ui/background_solve.h"
 #include "ui/context.h"
 #include "ui/entry_limits.h"
 #include "ui/event_guard.h"
@@ -9,6 +10,7 @@
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
+#include "ui/second_opinion.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -152,6 +154,14 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
 
     form.result({"Label43", "Zo", "Edit28"}).to(Label43, Edit28);
     form.result({"Label44", "Zdifferential", "Edit29"}).to(Label44, Edit29);
+    RowEntry fieldSolver{"FieldSolverLabel",
+                         "Field Solver Zdiff",
+                         "FieldSolverZdiff",
+                         {},
+                         "Differential impedance of the cross-section by a 2-D field solver, "
+                         "and the closed form's difference from it."};
+    fieldSolver.widest = kSecondOpinionWidest;
+    form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZdiff);
     Edit30 = form.result({"", "", "Edit30", {}, "+ Tolerance of Zdiff."}).box;
     Shape1 = new IndicatorShape(
         GroupBox8, "Shape1",
@@ -194,6 +204,36 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     Image17 = images_[4];
     Image18 = images_[5];
     form.addStretch();
+    fieldSolve_ = std::make_unique<BackgroundSolve>(GroupBox8);
+}
+
+DifferentialPairCalculator::~DifferentialPairCalculator() = default;
+
+void DifferentialPairCalculator::solveField(PairArrangement arrangement,
+                                            const lines::PairGeometry &geometry, double zdiff,
+                                            bool zdiffValid)
+{
+    if (!zdiffValid) {
+        fieldSolve_->cancel();
+        showNoSecondOpinion(FieldSolverZdiff);
+        return;
+    }
+    std::function<lines::FieldPairResult()> solve = [arrangement, geometry] {
+        return lines::FieldSolvePair(arrangement, geometry);
+    };
+    std::function<void(const lines::FieldPairResult &)> show =
+        [this, zdiff](const lines::FieldPairResult &r) {
+            if (r.valid)
+                showSecondOpinion(FieldSolverZdiff, r.zdiff, zdiff);
+            else
+                showNoSecondOpinion(FieldSolverZdiff);
+        };
+    if (context_.solveInBackground) {
+        showSolving(FieldSolverZdiff);
+        fieldSolve_->start(std::move(solve), std::move(show));
+    } else {
+        fieldSolve_->run(solve, show);
+    }
 }
 
 void DifferentialPairCalculator::declareUnits(UnitSwitch &units)
@@ -419,6 +459,7 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
         if (!lines::broadsideFits(h, t, s)) {
             for (Edit *box : {Edit29, Edit30, Edit31})
                 showImpedance(box, false, 0.0);
+            solveField(arrangement, {}, 0.0, false);
             Shape1->setBrushColor(kRed);
             return;
         }
@@ -446,6 +487,7 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
     if (!broadside)
         showImpedance(Edit28, pair.valid, pair.zo);
     showImpedance(Edit29, pair.valid, pair.zdiff);
+    solveField(arrangement, {w, s, h, h2, t, er}, pair.zdiff, pair.valid);
 
     const lines::ToleranceBand band = lines::ZdiffToleranceFactors(TrackBar1->value());
     showImpedance(Edit30, pair.valid, pair.zdiff * band.plus);
