@@ -228,7 +228,8 @@ void DifferentialPairCalculator::solveField(PairArrangement arrangement,
             else
                 showNoSecondOpinion(FieldSolverZdiff);
         };
-    if (context_.solveInBackground) {
+    // A window nobody sees (a batch run) gets its results before the recalculation returns.
+    if (context_.solveInBackground && GroupBox8->isVisible()) {
         showSolving(FieldSolverZdiff);
         fieldSolve_->start(std::move(solve), std::move(show));
     } else {

@@ -16,6 +16,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kLightSpeed = 299792458.0;               // m/s
 constexpr double kEpsilon0 = 8.8541878128e-12;            // F/m
 constexpr double kEta0 = 1.0 / (kLightSpeed * kEpsilon0); // ohms
+constexpr std::size_t kMostPanels = 1500;
 constexpr double kPsPerInchInVacuum = 0.0254 / kLightSpeed * 1e12;
 
 // ---------------------------------------------------------------------------------------------
@@ -110,7 +111,7 @@ public:
     int facePanels(double length) const
     {
         const double n = refinement_ * (16.0 + 12.0 * std::sqrt(length / s_.scale));
-        return static_cast<int>(std::ceil(n));
+        return static_cast<int>(std::ceil(std::min(n, 400.0 * refinement_)));
     }
 
     void addLine(std::vector<Panel> &out, Panel base, double xa, double ya, double xb, double yb,
@@ -180,7 +181,7 @@ public:
             // Side faces, cut where an interface meets them.
             std::vector<double> cuts{yb};
             for (double y : levels)
-                if (y > yb && y < yt)
+                if (y > yb + tiny() && y < yt - tiny()) // no sliver of a face
                     cuts.push_back(y);
             cuts.push_back(yt);
             for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
@@ -502,6 +503,11 @@ public:
         if (withDielectric)
             mesher.interfacePanels(panels_);
         const std::size_t n = panels_.size();
+        // Beyond this the geometry spans scales no entry of the calculators reaches.
+        if (n > kMostPanels) {
+            panels_.clear();
+            return;
+        }
         direct_.assign(n * n, {});
         mirror_.assign(n * n, {});
         for (std::size_t i = 0; i < n; ++i) {
@@ -521,6 +527,8 @@ public:
     std::vector<double> charges(const std::vector<double> &potentials, double mirrorSign) const
     {
         const std::size_t n = panels_.size();
+        if (n == 0)
+            return {};
         const bool floating = s_.planes == Planes::None && mirrorSign > 0.0;
         const std::size_t m = n + (floating ? 1 : 0);
         std::vector<double> a(m * m, 0.0);
@@ -646,11 +654,16 @@ bool positive(std::initializer_list<double> values)
 
 // The scale of the panels: the smallest of the lengths given, thickness excluded (a thin
 // conductor's edge faces get their few panels anyway).
+// A distance that rounding left from two equal heights is no feature: nothing under 1e-4 of
+// the largest counts.
 double smallest(std::initializer_list<double> values)
 {
+    double largest = 0.0;
+    for (double v : values)
+        largest = std::max(largest, v);
     double m = kInfinity;
     for (double v : values)
-        if (v > 0.0)
+        if (v > 1e-4 * largest)
             m = std::min(m, v);
     return m;
 }

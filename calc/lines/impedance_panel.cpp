@@ -154,7 +154,8 @@ void ImpedanceCalculator::solveField(LineTopology topology, const lines::LineGeo
             else
                 showNoSecondOpinion(FieldSolverZo);
         };
-    if (context_.solveInBackground) {
+    // A window nobody sees (a batch run) gets its results before the recalculation returns.
+    if (context_.solveInBackground && GroupBox15->isVisible()) {
         showSolving(FieldSolverZo);
         fieldSolve_->start(std::move(solve), std::move(show));
     } else {
