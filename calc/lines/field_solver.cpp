@@ -306,6 +306,22 @@ struct Influence {
 Influence segmentLog(double x1, double y1, double x2, double y2, double rx, double ry, bool self)
 {
     const double len = std::hypot(x2 - x1, y2 - y1);
+    const double cx = rx - 0.5 * (x1 + x2);
+    const double cy = ry - 0.5 * (y1 + y2);
+    if (cx * cx + cy * cy > 64.0 * len * len) {
+        // Far away two Gauss points are exact to about (len / 2d)^4.
+        constexpr double g = 0.28867513459481287; // 1 / (2 sqrt 3)
+        Influence in;
+        for (double f : {-g, g}) {
+            const double dx = cx - f * (x2 - x1);
+            const double dy = cy - f * (y2 - y1);
+            const double d2 = dx * dx + dy * dy;
+            in.phi += 0.25 * len * std::log(d2);
+            in.ex += 0.5 * len * dx / d2;
+            in.ey += 0.5 * len * dy / d2;
+        }
+        return in;
+    }
     const double ux = (x2 - x1) / len;
     const double uy = (y2 - y1) / len;
     const double vx = -uy;
