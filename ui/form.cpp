@@ -117,8 +117,7 @@ SpinRow Form::spinInput(const RowEntry &entry, const QString &spinName, int min,
 FormRow Form::result(const RowEntry &entry)
 {
     Edit *box = makeReadOnly(section_, entry.box, entry.text, entry.hint);
-    box->setMinimumWidth(
-        std::max(resultBoxWidth(box), entry.widest.isEmpty() ? 0 : boxWidth(box, entry.widest)));
+    box->setMinimumWidth(resultBoxWidth(box));
     return addRow(entry, box);
 }
 

@@ -36,8 +36,6 @@ struct RowEntry {
     std::function<bool()> convertWhen = {};
     // The converted box may hold "N/A", which the switch leaves as it is.
     bool keepNotApplicable = false;
-    // Set: a result box at least as wide as this text.
-    QString widest = {};
 };
 
 struct FormRow {

@@ -38,8 +38,14 @@ void showSecondOpinion(Edit *box, double solved, double closedForm)
         return;
     }
     const double percent = 100.0 * (closedForm / solved - 1.0);
-    const QString signedPercent =
-        (percent >= 0.0 ? QStringLiteral("+") : QString()) + formatResult("%.1f", percent);
+    double shown = std::round(percent * 10.0) / 10.0;
+    const bool coarse = std::abs(shown) >= 10.0;
+    if (coarse)
+        shown = std::round(percent);
+    if (shown == 0.0)
+        shown = 0.0; // no "-0.0"
+    const QString signedPercent = (shown >= 0.0 ? QStringLiteral("+") : QString()) +
+                                  formatResult(coarse ? "%.0f" : "%.1f", shown);
     box->setText(formatResult("%.2f Ohms", solved) + " (" + signedPercent + " %)");
     const double size = std::abs(percent);
     QString tip;

@@ -7,9 +7,6 @@
 
 namespace tw {
 
-// The widest text such a row shows.
-inline const QString kSecondOpinionWidest = QStringLiteral("-1234.56 Ohms (-100.0 %)");
-
 // Differences beyond these colour the row amber and red.
 inline constexpr double kCautionPercent = 3.0;
 inline constexpr double kWarningPercent = 10.0;
@@ -20,7 +17,8 @@ inline const QString kSolvingText = QStringLiteral("solving\u2026");
 void showSolving(Edit *box);
 // No closed-form value to compare, or no field solution: "N/A".
 void showNoSecondOpinion(Edit *box);
-// solved and closedForm in ohms; a solved value that is not a positive number shows "N/A".
+// solved and closedForm in ohms; a solved value that is not a positive number shows "N/A". The
+// difference has one decimal below 10 %, none above, where it is red anyway.
 void showSecondOpinion(Edit *box, double solved, double closedForm);
 
 } // namespace tw

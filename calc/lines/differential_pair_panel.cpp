@@ -154,20 +154,19 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
 
     form.result({"Label43", "Zo", "Edit28"}).to(Label43, Edit28);
     form.result({"Label44", "Zdifferential", "Edit29"}).to(Label44, Edit29);
-    RowEntry fieldSolver{"FieldSolverLabel",
-                         "Field Solver Zdiff",
-                         "FieldSolverZdiff",
-                         {},
-                         "Differential impedance of the cross-section by a 2-D field solver, "
-                         "and the closed form's difference from it."};
-    fieldSolver.widest = kSecondOpinionWidest;
-    form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZdiff);
     Edit30 = form.result({"", "", "Edit30", {}, "+ Tolerance of Zdiff."}).box;
     Shape1 = new IndicatorShape(
         GroupBox8, "Shape1",
         "Indicates if the Zdifferential value is within tolerance of the target Zdiff.");
     form.grid()->addWidget(Shape1, form.nextRow() - 1, 3, Qt::AlignLeft);
     Edit31 = form.result({"", "", "Edit31", {}, "- Tolerance of Zdiff."}).box;
+    const RowEntry fieldSolver{"FieldSolverLabel",
+                               "Field Solver Zdiff",
+                               "FieldSolverZdiff",
+                               {},
+                               "Differential impedance of the cross-section by a 2-D field solver, "
+                               "and the closed form's difference from it."};
+    form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZdiff);
     form.addSpacing();
 
     form.resultLabel({"Label47", "W/H = ", "Label49"}).to(Label47, Label49);

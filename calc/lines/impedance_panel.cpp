@@ -71,13 +71,13 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
 
     form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."})
         .to(Label103, Edit70);
-    RowEntry fieldSolver{"FieldSolverLabel",
-                         "Field Solver Zo",
-                         "FieldSolverZo",
-                         {},
-                         "Characteristic impedance of the cross-section by a 2-D field solver, "
-                         "and the closed form's difference from it."};
-    fieldSolver.widest = kSecondOpinionWidest;
+    const RowEntry fieldSolver{
+        "FieldSolverLabel",
+        "Field Solver Zo",
+        "FieldSolverZo",
+        {},
+        "Characteristic impedance of the cross-section by a 2-D field solver, "
+        "and the closed form's difference from it."};
     form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZo);
     form.result({"Label115", "Tpd", "Edit77", {}, "Propagation delay per unit length."})
         .to(Label115, Edit77);

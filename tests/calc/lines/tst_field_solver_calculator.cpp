@@ -34,7 +34,7 @@ QString closedFormName(int calculator)
     return calculator == Impedance ? "Edit70" : "Edit29";
 }
 
-const QRegularExpression solvedText(R"(^(\d+\.\d\d) Ohms \(([+-]\d+\.\d) %\)$)");
+const QRegularExpression solvedText(R"(^(\d+\.\d\d) Ohms \(([+-]\d\.\d|[+-]\d\d+) %\)$)");
 
 bool solved(WindowFixture &f, int calculator)
 {
@@ -50,8 +50,9 @@ double checkedValue(WindowFixture &f, int calculator)
     const double solver = m.captured(1).toDouble();
     const double percent = m.captured(2).toDouble();
     const double closed = f.text(closedFormName(calculator)).section(' ', 0, 0).toDouble();
-    // Two decimals of the solver and one of the percentage.
-    return std::abs(100.0 * (closed / solver - 1.0) - percent) <= 0.06 ? solver : -2;
+    // Two decimals of the solver, one of the percentage below 10 % and none above.
+    const double rounding = std::abs(percent) < 10.0 ? 0.06 : 0.51;
+    return std::abs(100.0 * (closed / solver - 1.0) - percent) <= rounding ? solver : -2;
 }
 
 QColor colour(WindowFixture &f, const QString &name)
