@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <new>
 #include <numbers>
 #include <vector>
 
@@ -756,8 +757,12 @@ FieldLineResult FieldSolveLine(LineTopology topology, const LineGeometry &g,
     }
     if (!std::isfinite(s.scale) || (s.planes == Planes::Both && !std::isfinite(s.b)))
         return r;
-    const std::vector<ModeCapacitance> modes =
-        solveModes(s, options.refinement, {{1.0, 0.0}}, {1.0});
+    std::vector<ModeCapacitance> modes;
+    try {
+        modes = solveModes(s, options.refinement, {{1.0, 0.0}}, {1.0});
+    } catch (const std::bad_alloc &) {
+        return r;
+    }
     if (!modes[0].valid)
         return r;
     r.valid = true;
@@ -846,7 +851,12 @@ FieldPairResult FieldSolvePair(PairArrangement arrangement, const PairGeometry &
         potentials.pop_back();
         signs.pop_back();
     }
-    const std::vector<ModeCapacitance> modes = solveModes(s, options.refinement, potentials, signs);
+    std::vector<ModeCapacitance> modes;
+    try {
+        modes = solveModes(s, options.refinement, potentials, signs);
+    } catch (const std::bad_alloc &) {
+        return r;
+    }
     if (!modes[0].valid || (even && !modes[1].valid))
         return r;
     r.valid = true;

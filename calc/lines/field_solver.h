@@ -51,7 +51,8 @@
 //  broadside unshielded the same in a substrate h thick without planes, air around it.
 //
 // Every function returns valid == false, numbers at zero, for a geometry with no solution (no
-// conductor, a conductor touching or outside its planes, er < 1); no floating-point exception
+// conductor, a conductor touching or outside its planes, er < 1) or one that would need more
+// panels or memory than a cross-section of these calculators does; no floating-point exception
 // is raised on either path.
 
 #include "calc/lines/differential_pairs.h"
