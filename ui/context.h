@@ -59,6 +59,10 @@ struct Context {
     // Enables or disables the unit selector while a calculator is shown.
     std::function<void(bool)> enableUnitSwitch;
 
+    // Field solutions run off the GUI thread and arrive later; false (batch runs) solves them
+    // inside the recalculation, so its results are complete when it returns.
+    bool solveInBackground = true;
+
     bool metric() const { return unitSystem && unitSystem() == UnitSystem::Metric; }
     double parse(const QString &text) const { return parseNumber(text, decimalMode); }
 };

@@ -31,6 +31,8 @@ void setHint(QWidget *widget, const QString &hint);
 // The colours of results: navy or black in range, red (255) for a warning.
 inline const QColor resultNavy{0, 0, 128};
 inline const QColor warningRed{255, 0, 0};
+// A caution, milder than a warning.
+inline const QColor cautionAmber{204, 122, 0};
 // The text colour of a box or a label.
 void setFontColour(QWidget *widget, const QColor &colour);
 

@@ -1,6 +1,7 @@
 #include "calc/lines/differential_pair_panel.h"
 
 #include "calc/lines/width_solver.h"
+#include "ui/background_solve.h"
 #include "ui/context.h"
 #include "ui/entry_limits.h"
 #include "ui/event_guard.h"
@@ -9,6 +10,7 @@
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
+#include "ui/second_opinion.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -158,6 +160,13 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
         "Indicates if the Zdifferential value is within tolerance of the target Zdiff.");
     form.grid()->addWidget(Shape1, form.nextRow() - 1, 3, Qt::AlignLeft);
     Edit31 = form.result({"", "", "Edit31", {}, "- Tolerance of Zdiff."}).box;
+    const RowEntry fieldSolver{"FieldSolverLabel",
+                               "Field Solver Zdiff",
+                               "FieldSolverZdiff",
+                               {},
+                               "Differential impedance of the cross-section by a 2-D field solver, "
+                               "and the closed form's difference from it."};
+    form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZdiff);
     form.addSpacing();
 
     form.resultLabel({"Label47", "W/H = ", "Label49"}).to(Label47, Label49);
@@ -194,6 +203,37 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     Image17 = images_[4];
     Image18 = images_[5];
     form.addStretch();
+    fieldSolve_ = std::make_unique<BackgroundSolve>(GroupBox8);
+}
+
+DifferentialPairCalculator::~DifferentialPairCalculator() = default;
+
+void DifferentialPairCalculator::solveField(PairArrangement arrangement,
+                                            const lines::PairGeometry &geometry, double zdiff,
+                                            bool zdiffValid)
+{
+    if (!zdiffValid) {
+        fieldSolve_->cancel();
+        showNoSecondOpinion(FieldSolverZdiff);
+        return;
+    }
+    std::function<lines::FieldPairResult()> solve = [arrangement, geometry] {
+        return lines::FieldSolvePair(arrangement, geometry);
+    };
+    std::function<void(const lines::FieldPairResult &)> show =
+        [this, zdiff](const lines::FieldPairResult &r) {
+            if (r.valid)
+                showSecondOpinion(FieldSolverZdiff, r.zdiff, zdiff);
+            else
+                showNoSecondOpinion(FieldSolverZdiff);
+        };
+    // A window nobody sees (a batch run) gets its results before the recalculation returns.
+    if (context_.solveInBackground && GroupBox8->isVisible()) {
+        showSolving(FieldSolverZdiff);
+        fieldSolve_->start(std::move(solve), std::move(show));
+    } else {
+        fieldSolve_->run(solve, show);
+    }
 }
 
 void DifferentialPairCalculator::declareUnits(UnitSwitch &units)
@@ -419,6 +459,7 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
         if (!lines::broadsideFits(h, t, s)) {
             for (Edit *box : {Edit29, Edit30, Edit31})
                 showImpedance(box, false, 0.0);
+            solveField(arrangement, {}, 0.0, false);
             Shape1->setBrushColor(kRed);
             return;
         }
@@ -446,6 +487,7 @@ void DifferentialPairCalculator::CalcDifferentialPairs()
     if (!broadside)
         showImpedance(Edit28, pair.valid, pair.zo);
     showImpedance(Edit29, pair.valid, pair.zdiff);
+    solveField(arrangement, {w, s, h, h2, t, er}, pair.zdiff, pair.valid);
 
     const lines::ToleranceBand band = lines::ZdiffToleranceFactors(TrackBar1->value());
     showImpedance(Edit30, pair.valid, pair.zdiff * band.plus);

@@ -2,6 +2,7 @@
 
 #include "calc/lines/cross_section_picture_panel.h"
 #include "calc/lines/differential_pairs.h"
+#include "calc/lines/field_solver.h"
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/units.h"
@@ -9,12 +10,14 @@
 #include <QColor>
 
 #include <array>
+#include <memory>
 
 class QPushButton;
 class QSlider;
 
 namespace tw {
 
+class BackgroundSolve;
 struct Context;
 
 // The square go/no-go indicator.
@@ -37,6 +40,7 @@ private:
 class DifferentialPairCalculator final : public Calculator {
 public:
     DifferentialPairCalculator(QWidget *parent, Context &context);
+    ~DifferentialPairCalculator() override;
     QGroupBox *groupBox() const override { return GroupBox8; }
     void compute() override { CalcDifferentialPairs(); }
     void layerSelected(int itemIndex) override;
@@ -72,6 +76,8 @@ public:
     Edit *Edit28;
     QLabel *Label44;
     Edit *Edit29;
+    QLabel *FieldSolverLabel;
+    Edit *FieldSolverZdiff;
     Edit *Edit30;
     Edit *Edit31;
     IndicatorShape *Shape1;
@@ -98,10 +104,14 @@ private:
     QString lengthReplacement() const;
     void showImpedance(Edit *box, bool valid, double value);
     void showRatio(QLabel *label, bool valid, double ratio);
+    // The field solution of the same entries beside the closed form's Zdiff.
+    void solveField(lines::PairArrangement arrangement, const lines::PairGeometry &geometry,
+                    double zdiff, bool zdiffValid);
 
     Context &context_;
     std::array<CrossSectionPicture *, 6> images_{};
     UnitEntries units_;
+    std::unique_ptr<BackgroundSolve> fieldSolve_;
 };
 
 } // namespace tw

@@ -1,5 +1,6 @@
 #include "calc/lines/impedance_panel.h"
 
+#include "ui/background_solve.h"
 #include "ui/context.h"
 #include "ui/event_guard.h"
 #include "ui/form.h"
@@ -7,7 +8,7 @@
 #include "ui/messages.h"
 #include "ui/options_panel.h"
 #include "ui/result_text.h"
-
+#include "ui/second_opinion.h"
 
 #include <algorithm>
 #include <utility>
@@ -70,6 +71,14 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
 
     form.result({"Label103", "Zo", "Edit70", {}, "Characteristic impedance of the conductor."})
         .to(Label103, Edit70);
+    const RowEntry fieldSolver{
+        "FieldSolverLabel",
+        "Field Solver Zo",
+        "FieldSolverZo",
+        {},
+        "Characteristic impedance of the cross-section by a 2-D field solver, "
+        "and the closed form's difference from it."};
+    form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZo);
     form.result({"Label115", "Tpd", "Edit77", {}, "Propagation delay per unit length."})
         .to(Label115, Edit77);
     form.result({"Label114", "Co", "Edit76", {}, "Capacitance per unit length."})
@@ -121,7 +130,37 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     QObject::connect(SpeedButton1, &QToolButton::clicked, SpeedButton1,
                      [this] { guardEvent([this] { SpeedButton1Click(); }); });
 
+    fieldSolve_ = std::make_unique<BackgroundSolve>(GroupBox15);
     layerSelected(Microstrip);
+}
+
+ImpedanceCalculator::~ImpedanceCalculator() = default;
+
+void ImpedanceCalculator::solveField(LineTopology topology, const lines::LineGeometry &geometry,
+                                     double zo, bool zoValid)
+{
+    if (!zoValid) {
+        fieldSolve_->cancel();
+        showNoSecondOpinion(FieldSolverZo);
+        return;
+    }
+    std::function<lines::FieldLineResult()> solve = [topology, geometry] {
+        return lines::FieldSolveLine(topology, geometry);
+    };
+    std::function<void(const lines::FieldLineResult &)> show =
+        [this, zo](const lines::FieldLineResult &r) {
+            if (r.valid)
+                showSecondOpinion(FieldSolverZo, r.z0, zo);
+            else
+                showNoSecondOpinion(FieldSolverZo);
+        };
+    // A window nobody sees (a batch run) gets its results before the recalculation returns.
+    if (context_.solveInBackground && GroupBox15->isVisible()) {
+        showSolving(FieldSolverZo);
+        fieldSolve_->start(std::move(solve), std::move(show));
+    } else {
+        fieldSolve_->run(solve, show);
+    }
 }
 
 void ImpedanceCalculator::declareUnits(UnitSwitch &units)
@@ -408,10 +447,12 @@ void ImpedanceCalculator::calcMicrostrip(double w, double h, double t, double er
         // No conductor thickness: the model has no value there.
         Label290->setText(errorText);
         showLineError();
+        solveField(LineTopology::Microstrip, {}, 0, false);
         return;
     }
     showResult(Label290, "%.4f", line.erEff);
     showResult(Edit70, "%.4f Ohms", line.z);
+    solveField(LineTopology::Microstrip, {w, h, 0, t, er}, line.z, true);
     const lines::DelayResult delay = lines::propagationDelay(LineTopology::Microstrip, line.erEff);
     showPerLength(metric ? delay.psPerCentimetre : delay.psPerInch, line.z, true, false);
 }
@@ -434,11 +475,13 @@ void ImpedanceCalculator::calcEmbedded(double w, double h1, double t, double er)
         lines::EmbeddedMicrostripLine(w * toInch, h1 * toInch, h2 * toInch, t * toInch, er);
     if (line.valid) {
         showResult(Edit70, "%.4f Ohms", line.z);
+        solveField(LineTopology::MicrostripEmbed, {w, h1, h2, t, er}, line.z, true);
         const lines::DelayResult delay =
             lines::propagationDelay(LineTopology::MicrostripEmbed, line.erPrime);
         showPerLength(metric ? delay.psPerCentimetre : delay.psPerInch, line.z, true, false);
     } else {
         showLineError();
+        solveField(LineTopology::MicrostripEmbed, {}, 0, false);
     }
 
     showWidthHeightChecks("H1", w, h1, line.z, line.valid);
@@ -450,6 +493,7 @@ void ImpedanceCalculator::calcStripline(double w, double h, double t, double er)
     const bool metric = context_.metric();
     drawCrossSection(LineTopology::Stripline, w, h, 0, t);
     const lines::StriplineResult line = lines::SymmetricStriplineLine(w, h, t, er);
+    solveField(LineTopology::Stripline, {w, h, 0, t, er}, line.z, line.valid);
     if (line.valid) {
         showResult(Edit70, "%.3f Ohms", line.z);
         const lines::DelayResult delay = lines::propagationDelay(LineTopology::Stripline, er);
@@ -478,6 +522,7 @@ void ImpedanceCalculator::calcOffsetStripline(double w, double h1, double t, dou
         lines::OffsetStriplineLine(w * toMils, h1 * toMils, h2 * toMils, t * toMils, er);
     Label116->setText(line.mode == lines::OffsetStriplineMode::Narrow ? "Narrow calculation mode"
                                                                       : "Wide calculation mode");
+    solveField(LineTopology::StriplineAsym, {w, h1, h2, t, er}, line.z, line.valid);
     showStriplineResult(LineTopology::StriplineAsym, er, line.z, line.valid);
 }
 
@@ -493,6 +538,7 @@ void ImpedanceCalculator::calcDualStripline(double w, double h, double t, double
     const double toMils = metric ? 1000 / 25.4 : 1.0;
     const lines::StriplineResult line =
         lines::DualStriplineLine(w * toMils, h * toMils, d * toMils, t * toMils, er);
+    solveField(LineTopology::DualStripline, {w, h, d, t, er}, line.z, line.valid);
     showStriplineResult(LineTopology::DualStripline, er, line.z, line.valid);
 }
 
@@ -507,6 +553,7 @@ void ImpedanceCalculator::calcCoplanar(double w, double h, double t, double er)
         return;
     drawCrossSection(LineTopology::CoplanarWave, w, h, g, t);
     const lines::CoplanarResult line = lines::GroundedCoplanarLine(w, h, g, er);
+    solveField(LineTopology::CoplanarWave, {w, h, g, t, er}, line.z, line.valid);
     if (line.valid)
         showResult(Edit70, "%.4f Ohms", line.z);
     else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/lines/cross_section_picture_panel.h"
+#include "calc/lines/field_solver.h"
 #include "calc/lines/transmission_lines.h"
 #include "ui/calculator.h"
 #include "ui/controls.h"
@@ -10,16 +11,19 @@
 #include <QToolButton>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace tw {
 
+class BackgroundSolve;
 struct Context;
 
 // Characteristic impedance and per-length values of one conductor in six cross-sections.
 class ImpedanceCalculator final : public Calculator {
 public:
     ImpedanceCalculator(QWidget *parent, Context &context);
+    ~ImpedanceCalculator() override;
     QGroupBox *groupBox() const override { return GroupBox15; }
     void compute() override { CalcConductorImpedance(); }
     void layerSelected(int itemIndex) override;
@@ -45,6 +49,8 @@ public:
 
     QLabel *Label103;
     Edit *Edit70;
+    QLabel *FieldSolverLabel;
+    Edit *FieldSolverZo;
     QLabel *Label115;
     Edit *Edit77;
     QLabel *Label114;
@@ -121,10 +127,14 @@ private:
     void calcOffsetStripline(double w, double h1, double t, double er);
     void calcDualStripline(double w, double h, double t, double er);
     void calcCoplanar(double w, double h, double t, double er);
+    // The field solution of the same entries beside the closed form's zo.
+    void solveField(lines::LineTopology topology, const lines::LineGeometry &geometry, double zo,
+                    bool zoValid);
 
     Context &context_;
     std::array<CrossSectionPicture *, 6> images_{};
     UnitEntries units_;
+    std::unique_ptr<BackgroundSolve> fieldSolve_;
 };
 
 } // namespace tw
