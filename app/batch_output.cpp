@@ -180,7 +180,10 @@ std::optional<NumberAndUnit> splitNumber(const QString &text)
         std::from_chars(number.constData(), number.constData() + number.size(), split.number);
     if (error != std::errc() || end != number.constData() + number.size())
         return std::nullopt;
+    // A remark in brackets after the unit, such as a difference in percent, is not the unit.
     split.unit = text.mid(i).trimmed();
+    if (const qsizetype remark = split.unit.indexOf(QStringLiteral(" (")); remark > 0)
+        split.unit = split.unit.left(remark);
     return split;
 }
 

@@ -209,6 +209,8 @@ BatchWindow::BatchWindow() : desktop_(std::make_unique<NoDesktop>())
 {
     window_ = std::make_unique<TForm1>(Services{messages, settings_, *desktop_, clock_, [](int) {}},
                                        StartOptions{true, DecimalMode::Point});
+    // A case reports every result of its own inputs, the field solver's too.
+    window_->context().solveInBackground = false;
     window_->Button3Click();
     // Nobody sees these boxes: showing no echo spares laying out every text written to them,
     // which is most of the time of a case. Their texts are unchanged.

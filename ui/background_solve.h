@@ -7,8 +7,10 @@
 
 #include <QPointer>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 
 class QObject;
@@ -53,6 +55,28 @@ private:
 
     std::shared_ptr<Shared> shared_;
     QPointer<QObject> receiver_;
+};
+
+// Solutions already found, by their inputs: a geometry seen again (a sweep of cases, a unit
+// switch and back, Enter pressed twice) is shown at once instead of solved again.
+template <typename T> class RecentSolutions {
+public:
+    using Key = std::array<double, 7>;
+    const T *find(const Key &key) const
+    {
+        const auto found = known_.find(key);
+        return found == known_.end() ? nullptr : &found->second;
+    }
+    void keep(const Key &key, const T &value)
+    {
+        if (known_.size() >= kKept)
+            known_.clear();
+        known_.insert_or_assign(key, value);
+    }
+
+private:
+    static constexpr std::size_t kKept = 512;
+    std::map<Key, T> known_;
 };
 
 } // namespace tw

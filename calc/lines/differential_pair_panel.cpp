@@ -227,6 +227,18 @@ void DifferentialPairCalculator::solveField(PairArrangement arrangement,
             else
                 showNoSecondOpinion(FieldSolverZdiff);
         };
+    const RecentSolutions<lines::FieldPairResult>::Key key{
+        double(arrangement), geometry.w, geometry.s, geometry.h,
+        geometry.h2,         geometry.t, geometry.er};
+    if (const lines::FieldPairResult *known = recentSolutions_.find(key)) {
+        fieldSolve_->cancel();
+        show(*known);
+        return;
+    }
+    show = [this, key, shown = std::move(show)](const lines::FieldPairResult &r) {
+        recentSolutions_.keep(key, r);
+        shown(r);
+    };
     // A window nobody sees (a batch run) gets its results before the recalculation returns.
     if (context_.solveInBackground && GroupBox8->isVisible()) {
         showSolving(FieldSolverZdiff);

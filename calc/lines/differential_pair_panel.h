@@ -3,6 +3,7 @@
 #include "calc/lines/cross_section_picture_panel.h"
 #include "calc/lines/differential_pairs.h"
 #include "calc/lines/field_solver.h"
+#include "ui/background_solve.h"
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/units.h"
@@ -17,7 +18,6 @@ class QSlider;
 
 namespace tw {
 
-class BackgroundSolve;
 struct Context;
 
 // The square go/no-go indicator.
@@ -112,6 +112,7 @@ private:
     std::array<CrossSectionPicture *, 6> images_{};
     UnitEntries units_;
     std::unique_ptr<BackgroundSolve> fieldSolve_;
+    RecentSolutions<lines::FieldPairResult> recentSolutions_;
 };
 
 } // namespace tw

@@ -154,6 +154,17 @@ void ImpedanceCalculator::solveField(LineTopology topology, const lines::LineGeo
             else
                 showNoSecondOpinion(FieldSolverZo);
         };
+    const RecentSolutions<lines::FieldLineResult>::Key key{
+        double(topology), geometry.w, geometry.h, geometry.second, geometry.t, geometry.er, 0.0};
+    if (const lines::FieldLineResult *known = recentSolutions_.find(key)) {
+        fieldSolve_->cancel();
+        show(*known);
+        return;
+    }
+    show = [this, key, shown = std::move(show)](const lines::FieldLineResult &r) {
+        recentSolutions_.keep(key, r);
+        shown(r);
+    };
     // A window nobody sees (a batch run) gets its results before the recalculation returns.
     if (context_.solveInBackground && GroupBox15->isVisible()) {
         showSolving(FieldSolverZo);

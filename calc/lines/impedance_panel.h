@@ -3,6 +3,7 @@
 #include "calc/lines/cross_section_picture_panel.h"
 #include "calc/lines/field_solver.h"
 #include "calc/lines/transmission_lines.h"
+#include "ui/background_solve.h"
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/units.h"
@@ -16,7 +17,6 @@
 
 namespace tw {
 
-class BackgroundSolve;
 struct Context;
 
 // Characteristic impedance and per-length values of one conductor in six cross-sections.
@@ -135,6 +135,7 @@ private:
     std::array<CrossSectionPicture *, 6> images_{};
     UnitEntries units_;
     std::unique_ptr<BackgroundSolve> fieldSolve_;
+    RecentSolutions<lines::FieldLineResult> recentSolutions_;
 };
 
 } // namespace tw

@@ -22,6 +22,7 @@ void BatchOutputTest::splitsNumberFromUnit_data()
     QTest::addColumn<QString>("unit");
     QTest::newRow("unit") << "34.5575 Sq.mils" << true << 34.5575 << "Sq.mils";
     QTest::newRow("no unit") << "3.2737" << true << 3.2737 << "";
+    QTest::newRow("remark after the unit") << "83.46 Ohms (+0.2 %)" << true << 83.46 << "Ohms";
     QTest::newRow("padded") << " 18 um" << true << 18.0 << "um";
     QTest::newRow("negative exponent") << "-1.5e-7 F" << true << -1.5e-7 << "F";
     QTest::newRow("leading point") << ".5 mils" << true << 0.5 << "mils";

@@ -104,6 +104,7 @@ void FieldSolverCalculatorTest::rowFollowsTheGeometry()
     QFETCH(bool, wider);
     WindowFixture f;
     startCalculator(f, calculator, metric, true);
+    const QString widthBefore = f.text(width);
     QTRY_VERIFY(solved(f, calculator));
     const double first = checkedValue(f, calculator);
     QVERIFY(first > 0);
@@ -115,6 +116,11 @@ void FieldSolverCalculatorTest::rowFollowsTheGeometry()
     QVERIFY(second > 0);
     // A wider conductor has the lower impedance.
     QCOMPARE(second < first, wider);
+
+    // A geometry solved before is shown again at once, with the value it had.
+    f.enter(width, widthBefore);
+    QVERIFY(solved(f, calculator));
+    QCOMPARE(checkedValue(f, calculator), first);
 }
 
 void FieldSolverCalculatorTest::colouredByTheDifference_data()
