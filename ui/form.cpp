@@ -47,6 +47,8 @@ int unitBoxWidth(const QWidget *widget, const QString &text)
 Columns twoColumns(QWidget *section)
 {
     const Columns columns{new QWidget(section), new QWidget(section)};
+    // The entries keep the room they ask for; the right column gives way first.
+    columns.left->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     auto *layout = new QHBoxLayout(section);
     layout->addWidget(columns.left, 0, Qt::AlignTop);
     layout->addWidget(columns.right, 1, Qt::AlignTop);

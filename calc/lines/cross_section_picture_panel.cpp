@@ -297,7 +297,16 @@ CrossSectionPicture::CrossSectionPicture(QWidget *parent, const QString &name,
     : QWidget(parent), section_(section)
 {
     setObjectName(name);
-    setFixedSize(270, 160);
+    // Drawn to whatever width it gets, so a panel short of room narrows the picture, not the
+    // captions beside it.
+    setMinimumSize(200, 160);
+    setMaximumSize(270, 160);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QSize CrossSectionPicture::sizeHint() const
+{
+    return maximumSize();
 }
 
 void CrossSectionPicture::setCrossSection(const CrossSection &section)

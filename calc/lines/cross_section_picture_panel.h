@@ -73,6 +73,7 @@ CrossSectionLayout layoutCrossSection(const CrossSection &section, const QSizeF 
 class CrossSectionPicture final : public QWidget {
     Q_OBJECT
 public:
+    QSize sizeHint() const override;
     CrossSectionPicture(QWidget *parent, const QString &name, const CrossSection &section);
     void setCrossSection(const CrossSection &section);
     const CrossSection &crossSection() const { return section_; }

@@ -95,8 +95,12 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
 {
     GroupBox8 = new QGroupBox(" Differential Pairs ", parent);
     GroupBox8->setObjectName("GroupBox8");
+    const auto [leftColumn, rightColumn] = twoColumns(GroupBox8);
+    // The picture column takes what the entries and results leave; the picture narrows to fit.
+    rightColumn->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    rightColumn->setMinimumWidth(200);
     Form form(
-        GroupBox8, [this] { context_.recalculate(); }, &units_);
+        leftColumn, [this] { context_.recalculate(); }, &units_);
 
     form.input({"Label38", "Conductor Width (W)", "Edit21", "10",
                 "Enter the total width of the conductor.", "Edit62", "mils", "mm", 10})
@@ -118,7 +122,7 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     for (Edit *length : {Edit21, Edit26, Edit27, Edit32})
         length->setMaxLength(8);
 
-    auto *solving = new QWidget(GroupBox8);
+    auto *solving = new QWidget(leftColumn);
     auto *solvingRow = new QHBoxLayout(solving);
     solvingRow->setContentsMargins(0, 0, 0, 0);
     SolvePairFor =
@@ -134,7 +138,7 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     QObject::connect(SolvePair, &QPushButton::clicked, SolvePair,
                      [this] { guardEvent([this] { SolvePairClick(); }); });
 
-    auto *tolerance = new QWidget(GroupBox8);
+    auto *tolerance = new QWidget(leftColumn);
     auto *toleranceRow = new QHBoxLayout(tolerance);
     toleranceRow->setContentsMargins(0, 0, 0, 0);
     Label46 = makeLabel(tolerance, "Label46", "10%");
@@ -156,7 +160,7 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     form.result({"Label44", "Zdifferential", "Edit29"}).to(Label44, Edit29);
     Edit30 = form.result({"", "", "Edit30", {}, "+ Tolerance of Zdiff."}).box;
     Shape1 = new IndicatorShape(
-        GroupBox8, "Shape1",
+        leftColumn, "Shape1",
         "Indicates if the Zdifferential value is within tolerance of the target Zdiff.");
     form.grid()->addWidget(Shape1, form.nextRow() - 1, 3, Qt::AlignLeft);
     Edit31 = form.result({"", "", "Edit31", {}, "- Tolerance of Zdiff."}).box;
@@ -167,20 +171,10 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
                                "Differential impedance of the cross-section by a 2-D field solver, "
                                "and the closed form's difference from it."};
     form.result(fieldSolver).to(FieldSolverLabel, FieldSolverZdiff);
-    form.addSpacing();
+    form.addStretch();
 
-    form.resultLabel({"Label47", "W/H = ", "Label49"}).to(Label47, Label49);
-    form.resultLabel({"Label48", "S/H = ", "Label50"}).to(Label48, Label50);
-    Label87 = form.note("Label87", "Formula Restrictions:");
-    Label88 = form.note("Label88", "0.1 < W/H < 3.0");
-    Label89 = form.note("Label89", "0.1 < S/H < 3.0");
-
-    Label192 = form.note("Label192", "Attention!");
-    setFontColour(Label192, kRed);
-    Label259 = form.note("Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
-    Label192->hide();
-    Label259->hide();
-
+    // The cross-section beside the entries it is drawn from, its ratios and limits under it.
+    Form right = form.nested(rightColumn);
     const std::array<std::pair<const char *, PairArrangement>, 6> pictures{{
         {"Image1", PairArrangement::EdgeCoupledExternal},
         {"Image4", PairArrangement::EdgeCoupledInternalSymmetric},
@@ -191,18 +185,30 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     }};
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         const auto [name, arrangement] = pictures[i];
-        images_[i] = new CrossSectionPicture(GroupBox8, name,
+        images_[i] = new CrossSectionPicture(rightColumn, name,
                                              pairCrossSection(arrangement, 10, 5, 15, 5, 1.4));
         images_[i]->setVisible(i == 0);
-        form.addWide(images_[i], Qt::AlignLeft);
+        right.addWide(images_[i], Qt::AlignLeft);
     }
+    right.addSpacing();
+    right.resultLabel({"Label47", "W/H = ", "Label49"}).to(Label47, Label49);
+    right.resultLabel({"Label48", "S/H = ", "Label50"}).to(Label48, Label50);
+    Label87 = right.note("Label87", "Formula Restrictions:");
+    Label88 = right.note("Label88", "0.1 < W/H < 3.0");
+    Label89 = right.note("Label89", "0.1 < S/H < 3.0");
+
+    Label192 = right.note("Label192", "Attention!");
+    setFontColour(Label192, kRed);
+    Label259 = right.note("Label259", "Please use Edge Cpld Int Sym Calculator if H1 = H2");
+    Label192->hide();
+    Label259->hide();
     Image1 = images_[0];
     Image4 = images_[1];
     Image23 = images_[2];
     Image21 = images_[3];
     Image17 = images_[4];
     Image18 = images_[5];
-    form.addStretch();
+    right.addStretch();
     fieldSolve_ = std::make_unique<BackgroundSolve>(GroupBox8);
 }
 
