@@ -441,7 +441,8 @@ std::optional<QJsonArray> readCases(const QByteArray &input, QString &refused)
 
 } // namespace
 
-BatchRun runBatch(const QByteArray &input, BatchFormat format)
+BatchRun runBatch(const QByteArray &input, BatchFormat format,
+                  const std::function<void(const QByteArray &)> &write)
 {
     BatchRun run;
     const std::optional<QJsonArray> cases = readCases(input, run.errors);
@@ -455,7 +456,9 @@ BatchRun runBatch(const QByteArray &input, BatchFormat format)
         const CaseOutput out = runCase(batch, cases->at(i), i + 1);
         if (out.failed())
             run.exitCode = 1;
-        if (format == BatchFormat::Json)
+        if (format == BatchFormat::Json && write)
+            write(out.jsonLine());
+        else if (format == BatchFormat::Json)
             run.output += out.jsonLine();
         else
             outputs.append(out.toJson());

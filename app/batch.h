@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace tw {
 
 // What a batch run wrote: one JSON object per case on standard output, the reason a whole input
@@ -20,7 +22,10 @@ enum class BatchFormat { Json, Csv };
 // offscreen, with settings kept in memory and messages recorded instead of shown. Csv writes a
 // header and one row per case: the case, its inputs, then its results as numbers where they
 // have one, its messages and its error.
-BatchRun runBatch(const QByteArray &input, BatchFormat format = BatchFormat::Json);
+// With `write`, each JSON line goes to it as soon as its case has run, and output stays empty;
+// a long run then holds no more than one case's output.
+BatchRun runBatch(const QByteArray &input, BatchFormat format = BatchFormat::Json,
+                  const std::function<void(const QByteArray &)> &write = {});
 
 // --list: every calculator with its index; with a name or index, that calculator's inputs,
 // selector items and results. exitCode 2 with the valid choices for an unknown calculator.

@@ -69,7 +69,11 @@ int runFrontEnd(const CommandLine &line)
                          qPrintable(line.argument), qPrintable(file.errorString()));
             return 2;
         }
-        run = runBatch(file.readAll(), line.csv ? BatchFormat::Csv : BatchFormat::Json);
+        run = runBatch(file.readAll(), line.csv ? BatchFormat::Csv : BatchFormat::Json,
+                       [](const QByteArray &text) {
+                           std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()),
+                                       stdout);
+                       });
     }
     std::fwrite(run.output.constData(), 1, static_cast<std::size_t>(run.output.size()), stdout);
     if (!run.errors.isEmpty())
