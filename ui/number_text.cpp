@@ -4,10 +4,11 @@
 
 #include <QRegularExpression>
 
-#include <charconv>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -142,8 +143,49 @@ int parseInteger(const QString &text)
     return static_cast<int>(value);
 }
 
+namespace {
+
+// "%.Nf" with a plain suffix, written as QString::asprintf writes it, but several times faster:
+// every recalculation formats its results this way. Exact ties (a binary value ending in a 5
+// just past the last digit) round away from zero there and to even in std::to_chars, so they,
+// like every other format, are left to asprintf.
+std::optional<QString> fixedText(const char *format, double value)
+{
+    if (format[0] != '%')
+        return std::nullopt;
+    int i = format[1] == '0' ? 2 : 1; // a zero flag without a width pads nothing
+    if (format[i] != '.')
+        return std::nullopt;
+    const int digitsAt = ++i;
+    int precision = 0;
+    while (format[i] >= '0' && format[i] <= '9' && i - digitsAt < 2)
+        precision = precision * 10 + (format[i++] - '0');
+    if (i == digitsAt || format[i] != 'f' || precision > 17 || std::strchr(format + i + 1, '%'))
+        return std::nullopt;
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15)
+        return std::nullopt;
+    if (value == 0.0)
+        value = 0.0; // asprintf writes no sign for a negative zero
+    const double scaled = std::ldexp(value, precision + 1);
+    if (scaled == std::floor(scaled) && std::fmod(scaled, 2.0) != 0.0)
+        return std::nullopt;
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    if (error != std::errc())
+        return std::nullopt;
+    QString text = QString::fromLatin1(buffer, end - buffer);
+    if (format[i + 1] != '\0')
+        text += QString::fromUtf8(format + i + 1);
+    return text;
+}
+
+} // namespace
+
 QString formatResult(const char *format, double value)
 {
+    if (std::optional<QString> text = fixedText(format, value))
+        return *std::move(text);
     return QString::asprintf(format, value);
 }
 

@@ -21,6 +21,8 @@ private slots:
     void unitRoundTrip_data();
     void unitRoundTrip();
     void resultsAlwaysUseAPoint();
+    void resultsAsPrintfWritesThem_data();
+    void resultsAsPrintfWritesThem();
     void decimalModeOfASeparator();
 };
 
@@ -189,6 +191,32 @@ void NumberTextTest::unitRoundTrip()
     const double again = convertQuantity(parseNumber(metricText, DecimalMode::Point),
                                          Quantity(quantity), UnitSystem::Imperial);
     QCOMPARE(generalFloatText(again, DecimalMode::Point), back);
+}
+
+void NumberTextTest::resultsAsPrintfWritesThem_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::newRow("tie, rounded away from zero") << 0.125;
+    QTest::newRow("negative tie") << -2.5;
+    QTest::newRow("tie of a large number") << 123456789.125;
+    QTest::newRow("just under a tie") << 0.13499999999999998;
+    QTest::newRow("decimal that is no tie in binary") << 2.675;
+    QTest::newRow("negative zero") << -0.0;
+    QTest::newRow("rounds to a negative zero") << -0.001;
+    QTest::newRow("tiny") << 1e-300;
+    QTest::newRow("beyond the fast range") << 3.5e15;
+    QTest::newRow("not a number") << std::nan("");
+    QTest::newRow("infinite") << -std::numeric_limits<double>::infinity();
+    QTest::newRow("ordinary") << 34.557519189487728;
+}
+
+// Results are written by a faster path than QString::asprintf; every digit must still be its.
+void NumberTextTest::resultsAsPrintfWritesThem()
+{
+    QFETCH(double, value);
+    for (const char *format : {"%.0f", "%.2f Ohms", "%.3f \u00b0C", "%0.5f", "%3.0f um", "%.4f",
+                               "%.12f", "%.4e", "%0.1f"})
+        QCOMPARE(formatResult(format, value), QString::asprintf(format, value));
 }
 
 void NumberTextTest::resultsAlwaysUseAPoint()
