@@ -57,25 +57,42 @@ private:
     QPointer<QObject> receiver_;
 };
 
-// Solutions already found, by their inputs: a geometry seen again (a sweep of cases, a unit
-// switch and back, Enter pressed twice) is shown at once instead of solved again.
-template <typename T> class RecentSolutions {
+// A solve beside a recalculation: a solution already found for the same inputs (a sweep of
+// cases, a unit switch and back, Enter pressed twice) is shown at once instead of solved again.
+template <typename T> class SolveAside {
 public:
     using Key = std::array<double, 7>;
-    const T *find(const Key &key) const
+    explicit SolveAside(QWidget *owner) : solver_(owner) {}
+
+    // Shows the solution for key: at once when it is known or background is false, otherwise
+    // when a solve on the pool ends, with solving() called meanwhile.
+    void show(const Key &key, bool background, std::function<T()> solve,
+              std::function<void(const T &)> shown, const std::function<void()> &solving)
     {
-        const auto found = known_.find(key);
-        return found == known_.end() ? nullptr : &found->second;
+        if (const auto found = known_.find(key); found != known_.end()) {
+            solver_.cancel();
+            shown(found->second);
+            return;
+        }
+        std::function<void(const T &)> keep = [this, key, shown = std::move(shown)](const T &r) {
+            if (known_.size() >= kKept)
+                known_.clear();
+            known_.insert_or_assign(key, r);
+            shown(r);
+        };
+        if (background) {
+            solving();
+            solver_.start(std::move(solve), std::move(keep));
+        } else {
+            solver_.run(solve, keep);
+        }
     }
-    void keep(const Key &key, const T &value)
-    {
-        if (known_.size() >= kKept)
-            known_.clear();
-        known_.insert_or_assign(key, value);
-    }
+    // Nothing to solve: drops whatever is still running.
+    void cancel() { solver_.cancel(); }
 
 private:
     static constexpr std::size_t kKept = 512;
+    BackgroundSolve solver_;
     std::map<Key, T> known_;
 };
 

@@ -209,7 +209,7 @@ DifferentialPairCalculator::DifferentialPairCalculator(QWidget *parent, Context 
     Image17 = images_[4];
     Image18 = images_[5];
     right.addStretch();
-    fieldSolve_ = std::make_unique<BackgroundSolve>(GroupBox8);
+    fieldSolve_ = std::make_unique<SolveAside<lines::FieldPairResult>>(GroupBox8);
 }
 
 DifferentialPairCalculator::~DifferentialPairCalculator() = default;
@@ -233,25 +233,11 @@ void DifferentialPairCalculator::solveField(PairArrangement arrangement,
             else
                 showNoSecondOpinion(FieldSolverZdiff);
         };
-    const RecentSolutions<lines::FieldPairResult>::Key key{
-        double(arrangement), geometry.w, geometry.s, geometry.h,
-        geometry.h2,         geometry.t, geometry.er};
-    if (const lines::FieldPairResult *known = recentSolutions_.find(key)) {
-        fieldSolve_->cancel();
-        show(*known);
-        return;
-    }
-    show = [this, key, shown = std::move(show)](const lines::FieldPairResult &r) {
-        recentSolutions_.keep(key, r);
-        shown(r);
-    };
     // A window nobody sees (a batch run) gets its results before the recalculation returns.
-    if (context_.solveInBackground && GroupBox8->isVisible()) {
-        showSolving(FieldSolverZdiff);
-        fieldSolve_->start(std::move(solve), std::move(show));
-    } else {
-        fieldSolve_->run(solve, show);
-    }
+    fieldSolve_->show({double(arrangement), geometry.w, geometry.s, geometry.h, geometry.h2,
+                       geometry.t, geometry.er},
+                      context_.solveInBackground && GroupBox8->isVisible(), std::move(solve),
+                      std::move(show), [this] { showSolving(FieldSolverZdiff); });
 }
 
 void DifferentialPairCalculator::declareUnits(UnitSwitch &units)

@@ -111,8 +111,7 @@ private:
     Context &context_;
     std::array<CrossSectionPicture *, 6> images_{};
     UnitEntries units_;
-    std::unique_ptr<BackgroundSolve> fieldSolve_;
-    RecentSolutions<lines::FieldPairResult> recentSolutions_;
+    std::unique_ptr<SolveAside<lines::FieldPairResult>> fieldSolve_;
 };
 
 } // namespace tw

@@ -130,7 +130,7 @@ ImpedanceCalculator::ImpedanceCalculator(QWidget *parent, Context &context) : co
     QObject::connect(SpeedButton1, &QToolButton::clicked, SpeedButton1,
                      [this] { guardEvent([this] { SpeedButton1Click(); }); });
 
-    fieldSolve_ = std::make_unique<BackgroundSolve>(GroupBox15);
+    fieldSolve_ = std::make_unique<SolveAside<lines::FieldLineResult>>(GroupBox15);
     layerSelected(Microstrip);
 }
 
@@ -154,24 +154,11 @@ void ImpedanceCalculator::solveField(LineTopology topology, const lines::LineGeo
             else
                 showNoSecondOpinion(FieldSolverZo);
         };
-    const RecentSolutions<lines::FieldLineResult>::Key key{
-        double(topology), geometry.w, geometry.h, geometry.second, geometry.t, geometry.er, 0.0};
-    if (const lines::FieldLineResult *known = recentSolutions_.find(key)) {
-        fieldSolve_->cancel();
-        show(*known);
-        return;
-    }
-    show = [this, key, shown = std::move(show)](const lines::FieldLineResult &r) {
-        recentSolutions_.keep(key, r);
-        shown(r);
-    };
     // A window nobody sees (a batch run) gets its results before the recalculation returns.
-    if (context_.solveInBackground && GroupBox15->isVisible()) {
-        showSolving(FieldSolverZo);
-        fieldSolve_->start(std::move(solve), std::move(show));
-    } else {
-        fieldSolve_->run(solve, show);
-    }
+    fieldSolve_->show(
+        {double(topology), geometry.w, geometry.h, geometry.second, geometry.t, geometry.er, 0.0},
+        context_.solveInBackground && GroupBox15->isVisible(), std::move(solve), std::move(show),
+        [this] { showSolving(FieldSolverZo); });
 }
 
 void ImpedanceCalculator::declareUnits(UnitSwitch &units)

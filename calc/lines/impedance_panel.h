@@ -134,8 +134,7 @@ private:
     Context &context_;
     std::array<CrossSectionPicture *, 6> images_{};
     UnitEntries units_;
-    std::unique_ptr<BackgroundSolve> fieldSolve_;
-    RecentSolutions<lines::FieldLineResult> recentSolutions_;
+    std::unique_ptr<SolveAside<lines::FieldLineResult>> fieldSolve_;
 };
 
 } // namespace tw
