@@ -74,6 +74,16 @@ void WindowFixture::enter(const QString &name, const QString &text)
     QTest::keyClick(find<QLineEdit>(name), Qt::Key_Return);
 }
 
+void WindowFixture::enterRefused(const QString &name, const QString &text, const QString &message,
+                                 const QString &correction)
+{
+    QVERIFY2(realBoxes_, "enterRefused checks the boxes that open: useRealMessageBoxes first");
+    enter(name, text);
+    QCOMPARE(boxes.onScreen, QStringList{message});
+    QCOMPARE(messages.take(), QStringList{"info: " + message});
+    QCOMPARE(this->text(name), correction);
+}
+
 void WindowFixture::clickRadio(const QString &group, int index)
 {
     auto *radio = find<RadioGroup>(group);

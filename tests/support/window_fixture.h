@@ -107,6 +107,10 @@ public:
     QString text(const QString &name) const;
     // Types a text into an edit box as the user would, then presses Enter.
     void enter(const QString &name, const QString &text);
+    // Enter on a refused entry, with real message boxes: exactly one box shows message, the
+    // recorder has it once, and the box then holds the correction.
+    void enterRefused(const QString &name, const QString &text, const QString &message,
+                      const QString &correction);
     void typeText(const QString &name, const QString &text);
     void clickRadio(const QString &group, int index);
     void clickTab(int index);

@@ -172,9 +172,9 @@ void ConversionCalculatorTest::complexNumbers_data()
                                          << "5.0000"
                                          << "90.0000";
     QTest::newRow("worked: polar (50, 90)") << true << "50"
-                                          << "90"
-                                          << "0.0001"
-                                          << "50.0000";
+                                            << "90"
+                                            << "0.0001"
+                                            << "50.0000";
 }
 
 void ConversionCalculatorTest::complexNumbers()

@@ -46,8 +46,10 @@ void TstConversionModel::distance_data()
     QTest::addColumn<bool>("metric");
     QTest::addColumn<double>("input");
     QTest::addColumn<QStringList>("results");
-    QTest::newRow("worked: 10 mils") << false << 10.0 << QStringList{"0.2540", "0.0100", "254.0000"};
-    QTest::newRow("worked: 10 mm") << true << 10.0 << QStringList{"393.7008", "10000.0000", "0.3937"};
+    QTest::newRow("worked: 10 mils")
+        << false << 10.0 << QStringList{"0.2540", "0.0100", "254.0000"};
+    QTest::newRow("worked: 10 mm")
+        << true << 10.0 << QStringList{"393.7008", "10000.0000", "0.3937"};
     // 1 in = 25.4 mm exactly, by hand.
     QTest::newRow("1000 mils is an inch")
         << false << 1000.0 << QStringList{"25.4000", "1.0000", "25400.0000"};
@@ -139,7 +141,7 @@ void TstConversionModel::polar_data()
     QTest::addColumn<QString>("magnitude");
     QTest::addColumn<QString>("angle");
     QTest::newRow("worked: (50, 0)") << 50.0 << 0.0 << "50.0000"
-                                   << "0.0000";
+                                     << "0.0000";
     QTest::newRow("(1, 1)") << 1.0 << 1.0 << "1.4142"
                             << "45.0000";
     QTest::newRow("(-1, 1) second quadrant") << -1.0 << 1.0 << "1.4142"

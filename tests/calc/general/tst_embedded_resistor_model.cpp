@@ -29,11 +29,11 @@ void TstEmbeddedResistorModel::rectangular_data()
     QTest::addColumn<QString>("sqMils");
     QTest::addColumn<QString>("sqMm");
     QTest::newRow("worked: 100 x 50 mils") << 25.0 << 0.1 << 0.05 << "50.000"
-                                         << "5000.00"
-                                         << "3.226";
+                                           << "5000.00"
+                                           << "3.226";
     QTest::newRow("worked: 2.54 x 1.27 mm") << 25.0 << 2.54 / 25.4 << 1.27 / 25.4 << "50.000"
-                                          << "5000.00"
-                                          << "3.226";
+                                            << "5000.00"
+                                            << "3.226";
     // A square of film is its sheet resistance, whatever its size.
     QTest::newRow("one square") << 100.0 << 0.03 << 0.03 << "100.000"
                                 << "900.00"
@@ -67,8 +67,8 @@ void TstEmbeddedResistorModel::annular_data()
     QTest::addColumn<QString>("ring");
     QTest::addColumn<QString>("area");
     QTest::newRow("worked defaults") << 25.0 << 20.0 << 10.0 << "246.905"
-                                   << "113.453"
-                                   << "47565.37";
+                                     << "113.453"
+                                     << "47565.37";
     QTest::newRow("50 ohms/sq, 10 inside, 5 ohms") << 50.0 << 10.0 << 5.0 << "18.745"
                                                    << "4.372"
                                                    << "197.42";

@@ -169,10 +169,7 @@ void PlanarInductorCalculatorTest::refusals()
     f.install({{setting::Program, "9"}, {setting::Units, QString::number(units)}});
     f.useRealMessageBoxes();
     f.start();
-    f.enter(box, typed);
-    QCOMPARE(f.boxes.onScreen, QStringList{message});
-    QCOMPARE(f.messages.take(), QStringList{"info: " + message});
-    QCOMPARE(f.text(box), correction);
+    f.enterRefused(box, typed, message, correction);
     QCOMPARE(results(f), expected);
 }
 

@@ -154,10 +154,7 @@ void PlaneCalculatorTest::refusals()
     f.install({{setting::Program, "10"}, {setting::Units, QString::number(units)}});
     f.useRealMessageBoxes();
     f.start();
-    f.enter(box, typed);
-    QCOMPARE(f.boxes.onScreen, QStringList{message});
-    QCOMPARE(f.messages.take(), QStringList{"info: " + message});
-    QCOMPARE(f.text(box), correction);
+    f.enterRefused(box, typed, message, correction);
     QCOMPARE(results(f), expected);
 }
 

@@ -55,7 +55,7 @@ void TstPlaneModel::capacitance_data()
     QTest::addColumn<QString>("picofarads");
     QTest::addColumn<QString>("reactanceAt1MHz");
     QTest::newRow("worked: 64 Sq.In, 2 mils") << false << 4.6 << 64.0 << 2.0 << "33120.00"
-                                            << "4.8054";
+                                              << "4.8054";
     QTest::newRow("worked: the same plane in metric")
         << true << 4.6 << 41290.32 << 0.0508 << "33120.00"
         << "4.8054";

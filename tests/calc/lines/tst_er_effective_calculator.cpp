@@ -99,10 +99,7 @@ void ErEffectiveCalculatorTest::refusals()
     f.install({{setting::Program, "17"}, {setting::Units, units}});
     f.useRealMessageBoxes();
     show(f.start());
-    f.enter(box, typed);
-    QCOMPARE(f.messages.take(), QStringList{"info: " + message});
-    QCOMPARE(f.boxes.onScreen, QStringList{message});
-    QCOMPARE(f.text(box), corrected);
+    f.enterRefused(box, typed, message, corrected);
     const QString shown = f.text("Edit221");
     if (!result.isEmpty())
         QCOMPARE(shown, result);
