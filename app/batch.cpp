@@ -12,11 +12,9 @@
 #include "ui/options_panel.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
